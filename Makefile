@@ -1,0 +1,40 @@
+# Vorlandocraft: the two commands of the README.
+#   make play   install what is missing, build, generate the content, start the game
+#   make test   the same set-up with sanitizers, then every test
+#   make bench  optimised build, then the benchmarks
+
+PACKAGES = build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev \
+           libsdl2-image-dev libcairo2-dev libgtest-dev libbenchmark-dev fonts-texgyre espeak-ng
+JOBS ?= $(shell nproc)
+
+.PHONY: play test bench deps build build-test clean
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Instalando pacotes:$$missing"; \
+	  SUDO=""; [ "$$(id -u)" -ne 0 ] && SUDO=sudo; \
+	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+	cmake --build build -j $(JOBS)
+
+play: build
+	cd build/game && ../vorlandocraft $(ARGS)
+
+build-test: deps
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVORLANDO_SANITIZE=ON
+	cmake --build build/test -j $(JOBS)
+
+test: build-test
+	cd build/test && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	./build/bench/vorlando_bench
+
+clean:
+	rm -rf build
