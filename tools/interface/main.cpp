@@ -1,0 +1,16 @@
+// interface_tool <gen folder> <game folder> <review folder>: paints the interface art.
+#include <cstdio>
+
+#include "interface/interface.h"
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "uso: interface_tool <pasta gen> <pasta do jogo> <pasta de revisão>\n");
+        return 2;
+    }
+    if (!geratudo(argv[1], argv[2], argv[3])) {
+        std::fprintf(stderr, "interface_tool: não foi possível gravar os arquivos\n");
+        return 1;
+    }
+    return 0;
+}
