@@ -3,6 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "interface/interface.h"
+#include "interface/pintura.h"
+
+// Painting leaves font caches behind; each case hands them back.
+class ArteInterface : public ::testing::Test {
+protected:
+    void TearDown() override { liberafontes(); }
+};
 
 static bool temBranco(const Picture& p) {
     for (int y = 0; y < p.h; y++)
@@ -11,7 +18,7 @@ static bool temBranco(const Picture& p) {
     return false;
 }
 
-TEST(ArteInterface, SlidesDaAberturaCabemOndeAsTelasOsDesenham) {
+TEST_F(ArteInterface, SlidesDaAberturaCabemOndeAsTelasOsDesenham) {
     std::vector<Picture> a = geraabertura();
     ASSERT_EQ(a.size(), 22u);
     EXPECT_FALSE(temBranco(a[0]));  // the background is stretched over the whole screen
@@ -38,7 +45,7 @@ TEST(ArteInterface, SlidesDaAberturaCabemOndeAsTelasOsDesenham) {
     }
 }
 
-TEST(ArteInterface, SlidesDoFinalSaoOpacosDe400x300) {
+TEST_F(ArteInterface, SlidesDoFinalSaoOpacosDe400x300) {
     std::vector<Picture> f = gerafinal();
     ASSERT_EQ(f.size(), 7u);
     for (const Picture& p : f) {
@@ -48,7 +55,7 @@ TEST(ArteInterface, SlidesDoFinalSaoOpacosDe400x300) {
     }
 }
 
-TEST(ArteInterface, QuadrosDoRetratoFalanteDiferem) {
+TEST_F(ArteInterface, QuadrosDoRetratoFalanteDiferem) {
     std::vector<Picture> r = geraretratos();
     ASSERT_EQ(r.size(), 40u);
     // pairs of portraits the panel alternates between
@@ -58,10 +65,12 @@ TEST(ArteInterface, QuadrosDoRetratoFalanteDiferem) {
     // and different characters do not share a picture
     for (int i = 0; i < 40; i++)
         for (int j = i + 1; j < 40; j++)
-            if (r[i].w == r[j].w) EXPECT_NE(r[i].rgb, r[j].rgb) << i << " " << j;
+            if (r[i].w == r[j].w) {
+                EXPECT_NE(r[i].rgb, r[j].rgb) << i << " " << j;
+            }
 }
 
-TEST(ArteInterface, MesmosBytesACadaExecucao) {
+TEST_F(ArteInterface, MesmosBytesACadaExecucao) {
     std::vector<Picture> a = geraicones(), b = geraicones();
     ASSERT_EQ(a.size(), b.size());
     for (size_t i = 0; i < a.size(); i++) EXPECT_EQ(a[i].rgb, b[i].rgb) << i;

@@ -2,13 +2,16 @@
 #include <cstdio>
 
 #include "interface/interface.h"
+#include "interface/pintura.h"
 
 int main(int argc, char** argv) {
     if (argc < 4) {
         std::fprintf(stderr, "uso: interface_tool <pasta gen> <pasta do jogo> <pasta de revisão>\n");
         return 2;
     }
-    if (!geratudo(argv[1], argv[2], argv[3])) {
+    bool ok = geratudo(argv[1], argv[2], argv[3]);
+    liberafontes();
+    if (!ok) {
         std::fprintf(stderr, "interface_tool: não foi possível gravar os arquivos\n");
         return 1;
     }

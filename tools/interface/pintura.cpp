@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <fontconfig/fontconfig.h>
+
 static const Tom LUZ{1.0, 0.96, 0.86};
 static const Tom SOMBRA{0.12, 0.06, 0.08};
 
@@ -162,3 +164,8 @@ Picture figura(const Canvas& c) {
 }
 
 Picture opaca(const Canvas& c) { return opaque_from_canvas(c, 20, 14, 12); }
+
+void liberafontes() {
+    cairo_debug_reset_static_data();
+    FcFini();
+}

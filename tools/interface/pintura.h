@@ -45,6 +45,9 @@ void letreiro(cairo_t* cr, const std::string& texto, double cx, double y, double
 // Eyes, the commonest face part: two eyes at (cx +- dx, cy); closed draws lids.
 void olhos(cairo_t* cr, double cx, double cy, double dx, double r, Tom iris, bool fechados);
 
+// Releases the font caches of Cairo and fontconfig once painting is over (keeps leak checks quiet).
+void liberafontes();
+
 // Turning canvases into pictures.
 Picture figura(const Canvas& c);    // keyed sprite with a dark one-pixel outline
 Picture opaca(const Canvas& c);     // opaque, never pure white
