@@ -188,7 +188,7 @@ static Picture titulo() {  // 11: the title, 624 x 250, drawn at (88, 50)
     const int W = 624, H = 250;
     Canvas c(W, H);
     cairo_t* cr = c.cr;
-    violao(cr, 312, 104, 560, -0.04);
+    violao(cr, 262, 100, 370, -0.08);
     brilho(cr, 312, 110, 160, hex(0xffd070), 0.35);
     letreiro(cr, "VORLANDOCRAFT", 312, 140, 86, hex(0xf0c040), hex(0x2a0c04), 9, true, 590);
     letreiro(cr, "VORLANDOCRAFT", 312, 140, 86, hex(0xf8d860), hex(0x2a0c04), 0, true, 590);

@@ -157,41 +157,76 @@ static void corpo(cairo_t* cr, Pessoa p) {
     cairo_new_path(cr);
     switch (p) {
     case VORLANDO:
-        // legs, poncho, head, wide hat, staff
-        cairo_rectangle(cr, -9, -34, 7, 34);
-        cairo_rectangle(cr, 2, -34, 7, 34);
-        cairo_move_to(cr, -18, -30);
-        cairo_line_to(cr, -12, -70);
-        cairo_line_to(cr, 12, -70);
-        cairo_line_to(cr, 18, -30);
+        // boots and legs
+        cairo_move_to(cr, -10, 0);
+        cairo_line_to(cr, -1, 0);
+        cairo_line_to(cr, -2, -34);
+        cairo_line_to(cr, -9, -34);
         cairo_close_path(cr);
+        cairo_move_to(cr, 2, 0);
+        cairo_line_to(cr, 12, 0);
+        cairo_line_to(cr, 9, -34);
+        cairo_line_to(cr, 2, -34);
+        cairo_close_path(cr);
+        // poncho flaring over the shoulders
+        cairo_move_to(cr, -19, -30);
+        cairo_curve_to(cr, -18, -50, -16, -64, -8, -70);
+        cairo_line_to(cr, 8, -70);
+        cairo_curve_to(cr, 16, -64, 18, -50, 19, -30);
+        cairo_curve_to(cr, 6, -27, -6, -27, -19, -30);
+        cairo_close_path(cr);
+        // head, beard and the wide hat
         cairo_new_sub_path(cr);
-        cairo_arc(cr, 0, -79, 9, 0, 2 * M_PI);
-        cairo_new_sub_path(cr);
-        cairo_save(cr);
-        cairo_translate(cr, 0, -86);
-        cairo_scale(cr, 20, 4);
-        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-        cairo_restore(cr);
-        cairo_rectangle(cr, -9, -100, 18, 14);
+        cairo_arc(cr, 0, -78, 8.5, 0, 2 * M_PI);
+        cairo_move_to(cr, -7, -76);
+        cairo_curve_to(cr, -7, -66, 7, -66, 7, -76);
+        cairo_close_path(cr);
+        cairo_move_to(cr, -22, -85);
+        cairo_curve_to(cr, -12, -90, 12, -90, 22, -85);
+        cairo_curve_to(cr, 12, -82, -12, -82, -22, -85);
+        cairo_close_path(cr);
+        cairo_move_to(cr, -9, -86);
+        cairo_curve_to(cr, -9, -99, 9, -99, 9, -86);
+        cairo_close_path(cr);
+        // staff in the right hand
         cairo_rectangle(cr, 22, -98, 3, 98);
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, 23.5, -99, 3.2, 0, 2 * M_PI);
         cairo_move_to(cr, 12, -62);
         cairo_line_to(cr, 24, -58);
         cairo_line_to(cr, 24, -54);
-        cairo_line_to(cr, 12, -56);
+        cairo_line_to(cr, 12, -55);
         cairo_close_path(cr);
         break;
     case DURBICO:
-        cairo_rectangle(cr, -8, -30, 6, 30);
-        cairo_rectangle(cr, 2, -30, 6, 30);
-        cairo_rectangle(cr, -12, -64, 24, 36);
+        cairo_move_to(cr, -9, 0);
+        cairo_line_to(cr, -1, 0);
+        cairo_line_to(cr, -2, -30);
+        cairo_line_to(cr, -8, -30);
+        cairo_close_path(cr);
+        cairo_move_to(cr, 2, 0);
+        cairo_line_to(cr, 10, 0);
+        cairo_line_to(cr, 8, -30);
+        cairo_line_to(cr, 2, -30);
+        cairo_close_path(cr);
+        cairo_move_to(cr, -12, -28);
+        cairo_curve_to(cr, -13, -48, -11, -60, -6, -64);
+        cairo_line_to(cr, 6, -64);
+        cairo_curve_to(cr, 11, -60, 13, -48, 12, -28);
+        cairo_close_path(cr);
+        // arms swinging
+        cairo_move_to(cr, -11, -60);
+        cairo_line_to(cr, -19, -38);
+        cairo_line_to(cr, -15, -36);
+        cairo_line_to(cr, -8, -54);
+        cairo_close_path(cr);
         cairo_new_sub_path(cr);
-        cairo_arc(cr, 0, -76, 12, 0, 2 * M_PI);
-        cairo_move_to(cr, -12, -80);
-        cairo_curve_to(cr, -12, -96, 12, -96, 12, -80);
-        cairo_line_to(cr, 26, -80);
-        cairo_line_to(cr, 26, -76);
-        cairo_line_to(cr, -12, -76);
+        cairo_arc(cr, 0, -75, 11, 0, 2 * M_PI);
+        cairo_move_to(cr, -11, -79);
+        cairo_curve_to(cr, -11, -94, 11, -94, 11, -79);
+        cairo_line_to(cr, 24, -79);
+        cairo_line_to(cr, 23, -75);
+        cairo_line_to(cr, -11, -75);
         cairo_close_path(cr);
         break;
     case FIDELINA:

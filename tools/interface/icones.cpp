@@ -95,7 +95,7 @@ static Picture abamenu() {  // 4: the closed-menu tab at the top of the screen, 
     cairo_move_to(cr, 9, 14);
     cairo_line_to(cr, 71, 14);
     traco(cr, OURO, 1);
-    letreiro(cr, "MENU (F10)", 40, 11.5, 9, hex(0xf4e4b0), hex(0x2a1408), 1.6);
+    letreiro(cr, "MENU (F2)", 40, 11.5, 9, hex(0xf4e4b0), hex(0x2a1408), 1.6);
     return figura(c);
 }
 

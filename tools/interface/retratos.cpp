@@ -502,10 +502,10 @@ static void aranha(cairo_t* cr, bool f2) {
     for (double s : {-1.0, 1.0}) {
         cairo_new_path(cr);
         cairo_move_to(cr, 35 + s * 2, 42);
-        cairo_curve_to(cr, 35 + s * (6 + a), 45, 35 + s * (5 + a), 50, 35 + s * (1 + a * 0.5), 52);
-        cairo_curve_to(cr, 35 + s * (3 + a), 49, 35 + s * 4, 46, 35 + s * 0.5, 44);
+        cairo_curve_to(cr, 35 + s * (8 + a), 45, 35 + s * (7 + a), 52, 35 + s * (1 + a * 0.5), 55);
+        cairo_curve_to(cr, 35 + s * (4 + a), 50, 35 + s * 4.5, 47, 35 + s * 0.5, 45);
         cairo_close_path(cr);
-        pinta(cr, hex(0xd8ccb0), 0.8);
+        pinta(cr, hex(0xf0e4c8), 1.2);
     }
     if (f2) {
         elipse(cr, 33, 55, 1.2, 2);
@@ -805,10 +805,16 @@ static void ogro(cairo_t* cr, bool f2) {
     cairo_move_to(cr, 33, 12);
     cairo_curve_to(cr, 30, 4, 38, 2, 36, 9);
     traco(cr, hex(0x2a1a10), 2.0);
-    // small squinting eyes under one heavy brow
-    poligono(cr, {23, 27, 47, 27, 46, 31, 24, 31});
-    pinta(cr, escuro(pele, 0.25), 1.0);
-    olhos(cr, 35, 33, 6.5, 1.8, hex(0x3a2a10), f2);
+    // small mean eyes under one heavy, frowning brow
+    olhos(cr, 35, 33.5, 7, 2.5, hex(0xa02a10), f2);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 23, 28);
+    cairo_curve_to(cr, 28, 27, 32, 31, 35, 32);
+    cairo_curve_to(cr, 38, 31, 42, 27, 47, 28);
+    cairo_curve_to(cr, 43, 25, 38, 27, 35, 28.5);
+    cairo_curve_to(cr, 32, 27, 27, 25, 23, 28);
+    cairo_close_path(cr);
+    pinta(cr, hex(0x3a2414), 1.0);
     // wide flat nose
     elipse(cr, 35, 39, 5, 3.2);
     pinta(cr, escuro(pele, 0.1), 1.0);
