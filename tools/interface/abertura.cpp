@@ -120,24 +120,24 @@ static Picture ladrilho() {
     return opaca(c);
 }
 
-static Picture faixa() {  // 7: lacquer border strip, 100 x 20, repeats along the page
-    Canvas c(100, 20);
+static Picture faixa() {  // 7: lacquer border strip, 100 x 10, repeats along the page
+    Canvas c(100, 10);
     cairo_t* cr = c.cr;
-    degrade(cr, 100, 20, hex(0xb02020), hex(0x6a0a10));
+    degrade(cr, 100, 10, hex(0xb02020), hex(0x6a0a10));
     cor(cr, hex(0xd8a838));
     cairo_new_path(cr);
-    cairo_rectangle(cr, 0, 2, 100, 1.5);
-    cairo_rectangle(cr, 0, 16.5, 100, 1.5);
+    cairo_rectangle(cr, 0, 1, 100, 1);
+    cairo_rectangle(cr, 0, 8, 100, 1);
     cairo_fill(cr);
     for (int i = 0; i < 4; i++) {
         double x = 12.5 + i * 25;
-        poligono(cr, {x, 5, x + 5, 10, x, 15, x - 5, 10});
-        pinta(cr, hex(0xe8b840), 0.8);
+        poligono(cr, {x, 2.5, x + 3, 5, x, 7.5, x - 3, 5});
+        pinta(cr, hex(0xe8b840), 0.6);
     }
     cor(cr, hex(0x1a0606));
     cairo_new_path(cr);
     cairo_rectangle(cr, 0, 0, 100, 1);
-    cairo_rectangle(cr, 0, 19, 100, 1);
+    cairo_rectangle(cr, 0, 9, 100, 1);
     cairo_fill(cr);
     return opaca(c);
 }

@@ -147,13 +147,29 @@ void olhos(cairo_t* cr, double cx, double cy, double dx, double r, Tom iris, boo
             continue;
         }
         elipse(cr, x, cy, r * 1.1, r);
-        chapado(cr, hex(0xf4ecdc), std::max(0.8, r * 0.3));
+        chapado(cr, hex(0xf4ecdc), 0);
         elipse(cr, x + s * 0.1 * r, cy + 0.1 * r, r * 0.62, r * 0.7);
         chapado(cr, iris, 0);
         elipse(cr, x + s * 0.1 * r, cy + 0.15 * r, r * 0.3, r * 0.35);
         chapado(cr, hex(0x140a08), 0);
         elipse(cr, x - r * 0.2, cy - r * 0.25, r * 0.2, r * 0.2);
         chapado(cr, hex(0xfaf6ec), 0);
+        // the upper lid, darker and heavier than the rest of the rim
+        cairo_new_path(cr);
+        cairo_save(cr);
+        cairo_translate(cr, x, cy);
+        cairo_scale(cr, r * 1.1, r);
+        cairo_arc(cr, 0, 0, 1, M_PI * 1.05, M_PI * 1.95);
+        cairo_restore(cr);
+        traco(cr, hex(0x2a1810), std::max(1.0, r * 0.45));
+        cairo_new_path(cr);
+        cairo_save(cr);
+        cairo_translate(cr, x, cy);
+        cairo_scale(cr, r * 1.1, r);
+        cairo_arc(cr, 0, 0, 1, M_PI * 0.15, M_PI * 0.85);
+        cairo_restore(cr);
+        traco(cr, hex(0x8a6050), 0.6);
+        cairo_new_path(cr);
     }
 }
 
