@@ -31,6 +31,12 @@ bool geratudo(const std::string& gen, const std::string& jogo, const std::string
         std::vector<Picture> v = p.gera();
         ok = write_pack(gen + "/" + p.nome + ".pack", v) && ok;
         write_sheet(revisao + "/" + p.nome + ".png", v, p.nome, p.escala);
+        // the small pieces of a list of mixed sizes get a sheet of their own, enlarged
+        std::vector<Picture> pequenas;
+        for (const Picture& f : v)
+            if (f.w <= 48 && f.h <= 48) pequenas.push_back(f);
+        if (!pequenas.empty() && pequenas.size() < v.size())
+            write_sheet(revisao + "/" + p.nome + "-pequenas.png", pequenas, std::string(p.nome) + ": peças pequenas ampliadas (numeração desta folha)", 3);
     }
     std::vector<Picture> abertura = geraabertura();
     for (size_t i = 0; i < abertura.size(); i++) {
