@@ -363,25 +363,36 @@ static void icone(cairo_t* cr, int i) {
         pinta(cr, hex(0x60d0a0), 1.0);
         brilho(cr, 20, 6, 6, hex(0xd0fff0), 0.6);
         break;
-    case 30:  // Fidelina's dress
+    case 30:  // Fidelina's dress, with its lace collar
+        poligono(cr, {10, 3, 19, 3, 21, 9, 26, 27, 3, 27, 8, 9});
+        pinta(cr, hex(0x7ab0d8), 1.2);
+        poligono(cr, {9, 4, 14.5, 9, 20, 4, 19, 7, 14.5, 11, 10, 7});
+        pinta(cr, hex(0xf0e6d0), 0.7);
+        break;
+    case 31:  // witch's claws: a green hand with long black nails
+        for (int k = 0; k < 4; k++) {
+            double bx = 8 + k * 4.5, by = 19, tx = 5 + k * 6.5, ty = 6 - (k == 1 || k == 2 ? 2 : 0);
+            cairo_new_path(cr);
+            cairo_move_to(cr, bx, by);
+            cairo_line_to(cr, tx + 1, ty + 5);
+            traco(cr, hex(0x1a2a10), 4.2);
+            traco(cr, hex(0x8ab070), 2.6);
+            poligono(cr, {tx - 1.4, ty + 5, tx + 2.6, ty + 5.5, tx - 1.5, ty - 3});
+            pinta(cr, hex(0x1a1020), 0.6);
+        }
+        elipse(cr, 13, 22, 8, 6);
+        pinta(cr, hex(0x8ab070), 1.1);
+        poligono(cr, {18, 21, 26, 17, 27, 20, 20, 25});
+        pinta(cr, hex(0x8ab070), 1.0);
+        break;
     case 32:  // the witch's dress
     {
-        Tom t = i == 30 ? hex(0x7ab0d8) : hex(0x5a2a78);
         poligono(cr, {10, 3, 19, 3, 21, 9, 26, 27, 3, 27, 8, 9});
-        pinta(cr, t, 1.2);
+        pinta(cr, hex(0x5a2a78), 1.2);
         poligono(cr, {9, 10, 20, 10, 20, 13, 9, 13});
-        pinta(cr, i == 30 ? hex(0xf0e6d0) : hex(0xc09030), 0.7);
+        pinta(cr, hex(0xc09030), 0.7);
         break;
     }
-    case 31:  // witch's claws
-        for (int k = 0; k < 3; k++) {
-            cairo_new_path(cr);
-            cairo_move_to(cr, 6 + k * 7, 26);
-            cairo_curve_to(cr, 6 + k * 7, 16, 10 + k * 7, 8, 14 + k * 6, 3);
-            traco(cr, hex(0x201a10), 3.4);
-            traco(cr, hex(0x8ab070), 2.0);
-        }
-        break;
     case 33:  // Seu Vorlando's staff
         haste(cr, 7, 27, 21, 5, hex(0x7a4a24), 2.4);
         elipse(cr, 21.5, 5, 3.5, 3.5);
