@@ -17,6 +17,7 @@ static const Pacote pacotes[] = {
     {"status", gerastatus, 3},     // status marks
     {"itens", geraitens, 2},       // item icons
 };
+static_assert(sizeof pacotes / sizeof pacotes[0] == 6);
 
 // "pasta/prefixo-NN" + extension, the numbering of the slide folders.
 static std::string numerado(const std::string& pasta, const std::string& prefixo, int n, const char* ext = ".gmb") {

@@ -71,16 +71,27 @@ static void desenhaitem(cairo_t* cr, int i) {
         cairo_scale(cr, 0.5, 0.5);
         sim_estrela(cr, hex(0xd02828));
         break;
-    case 9:                                        // helm of kings: crowned helmet
+    case 9:                                        // helm of kings: steel helm under a gold crown
         cairo_new_path(cr);
-        cairo_move_to(cr, -12, 12);
-        cairo_curve_to(cr, -13, -8, 13, -8, 12, 12);
+        cairo_move_to(cr, -11, 14);
+        cairo_line_to(cr, -11, 0);
+        cairo_curve_to(cr, -11, -11, 11, -11, 11, 0);
+        cairo_line_to(cr, 11, 14);
+        cairo_curve_to(cr, 4, 11, -4, 11, -11, 14);
         cairo_close_path(cr);
         pinta(cr, hex(0xa8b0c0), 1.3);
-        poligono(cr, {-2, 0, 2, 0, 2, 12, -2, 12});
-        chapado(cr, hex(0x1a1a20), 0);
-        poligono(cr, {-11, -6, -11, -14, -6, -9, 0, -15, 6, -9, 11, -14, 11, -6});
+        poligono(cr, {-8, 2, 8, 2, 8, 4.5, -8, 4.5});
+        chapado(cr, hex(0x141418), 0);
+        poligono(cr, {-1.3, 4.5, 1.3, 4.5, 1.3, 11, -1.3, 11});
+        chapado(cr, hex(0x141418), 0);
+        for (int k = 0; k < 5; k++) {
+            elipse(cr, -6 + k * 3, 8.5 + (k % 2), 0.6, 0.6);
+            chapado(cr, hex(0x141418), 0);
+        }
+        poligono(cr, {-10, -5, -11, -15, -6, -10, -2.5, -16, 0, -10, 2.5, -16, 6, -10, 11, -15, 10, -5});
         pinta(cr, hex(0xe8c040), 1.1);
+        elipse(cr, 0, -8, 1.8, 1.8);
+        pinta(cr, hex(0xd02040), 0.6);
         break;
     case 10:                                       // talisman of evasion: a feather charm
         elipse(cr, 0, 3, 9, 11);
@@ -132,17 +143,35 @@ static void desenhaitem(cairo_t* cr, int i) {
             traco(cr, hex(0xe0d0b0), 0.7);
         }
         break;
-    case 23:                                       // samurai armour: laced plates and a red crest
-        poligono(cr, {-11, -10, 11, -10, 13, 12, -13, 12});
-        pinta(cr, hex(0x8a1a1a), 1.3);
+    case 23:                                       // samurai armour: laced lacquer plates
+        for (double sx : {-1.0, 1.0}) {
+            poligono(cr, {sx * 9, -12, sx * 17, -9, sx * 16, 4, sx * 9, 2});
+            pinta(cr, hex(0x8a1a1a), 1.1);
+            for (int k = 0; k < 3; k++) {
+                cairo_new_path(cr);
+                cairo_move_to(cr, sx * 9.5, -7 + k * 4);
+                cairo_line_to(cr, sx * 16.3, -4.5 + k * 4);
+                traco(cr, hex(0xe0b040), 0.8);
+            }
+        }
+        poligono(cr, {-10, -13, 10, -13, 11, 13, -11, 13});
+        pinta(cr, hex(0x9a2020), 1.3);
+        for (int k = 0; k < 5; k++) {
+            cairo_new_path(cr);
+            cairo_move_to(cr, -10.5, -8 + k * 4.5);
+            cairo_line_to(cr, 10.5, -8 + k * 4.5);
+            traco(cr, hex(0x3a0808), 1.0);
+        }
         for (int k = 0; k < 4; k++) {
             cairo_new_path(cr);
-            cairo_move_to(cr, -12, -5 + k * 5);
-            cairo_line_to(cr, 12, -5 + k * 5);
-            traco(cr, hex(0xe0b040), 1.0);
+            cairo_move_to(cr, -6 + k * 4, -12);
+            cairo_line_to(cr, -6 + k * 4, 12);
+            traco(cr, hex(0xe0b040), 0.8, 0.8);
         }
-        poligono(cr, {-6, -15, 6, -15, 4, -10, -4, -10});
-        pinta(cr, hex(0x2a2a30), 1.0);
+        poligono(cr, {-5, -15, 5, -15, 3, -12, -3, -12});
+        pinta(cr, hex(0x2a2a30), 0.8);
+        elipse(cr, 0, -3, 2.6, 2.6);
+        pinta(cr, hex(0xe0b040), 0.7);
         break;
     case 24:                                       // Lucifer's staff of death
         cairo_new_path(cr);
