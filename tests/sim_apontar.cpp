@@ -1,9 +1,9 @@
 // Turning toward a point: the heading convention and the stored destination.
 #include "tests/world_apoio.h"
 
-using Apontar = Mundo;
+using SimApontar = mundoteste::Mundo;
 
-TEST_F(Apontar, StraightLinesUseTheGamesRoundAngles) {
+TEST_F(SimApontar, StraightLinesUseTheGamesRoundAngles) {
     int32_t u = poeunidade(6, 100, 100);
     apontar(u, 100, 300);
     EXPECT_DOUBLE_EQ(unidades[u].direcao, 4.71);  // straight down
@@ -17,7 +17,7 @@ TEST_F(Apontar, StraightLinesUseTheGamesRoundAngles) {
     EXPECT_DOUBLE_EQ(unidades[u].direcao, 3.14);
 }
 
-TEST_F(Apontar, DiagonalsInEachQuarter) {
+TEST_F(SimApontar, DiagonalsInEachQuarter) {
     int32_t u = poeunidade(6, 100, 100);
     apontar(u, 200, 0);  // up and right
     EXPECT_NEAR(unidades[u].direcao, std::atan(1.0), 1e-12);
@@ -29,7 +29,7 @@ TEST_F(Apontar, DiagonalsInEachQuarter) {
     EXPECT_NEAR(unidades[u].direcao, 6.28 - std::atan(1.0), 1e-12);
 }
 
-TEST_F(Apontar, StoresTheDestinationAndLeavesTheActionAlone) {
+TEST_F(SimApontar, StoresTheDestinationAndLeavesTheActionAlone) {
     int32_t u = poeunidade(6, 100, 100);
     unidades[u].posicao = 3;
     apontar(u, 250, 40);

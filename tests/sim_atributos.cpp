@@ -2,9 +2,9 @@
 // lives, the frozen game and freed slots.
 #include "tests/world_apoio.h"
 
-using Atributos = Mundo;
+using SimAtributos = mundoteste::Mundo;
 
-TEST_F(Atributos, HeroValuesFromCarriedRecordAndItems) {
+TEST_F(SimAtributos, HeroValuesFromCarriedRecordAndItems) {
     heroisalvo.itens[0] = 32;  // KATANA: damage +30
     heroisalvo.itens[1] = 3;   // armour +3
     heroisalvo.itens[2] = 12;  // agility +15
@@ -25,7 +25,7 @@ TEST_F(Atributos, HeroValuesFromCarriedRecordAndItems) {
     EXPECT_EQ(v.experienciaprox, 150);
 }
 
-TEST_F(Atributos, SmallAgilityBonusGivesNoArmour) {
+TEST_F(SimAtributos, SmallAgilityBonusGivesNoArmour) {
     heroisalvo.itens[0] = 10;  // agility +5: exactly 5 counts
     int32_t h = poeunidade(9, 300, 300);
     EXPECT_EQ(unidades[h].armadurabonus, 1);
@@ -37,14 +37,14 @@ TEST_F(Atributos, SmallAgilityBonusGivesNoArmour) {
     EXPECT_DOUBLE_EQ(unidades[h].hpmax, 24 * 25 + 100);
 }
 
-TEST_F(Atributos, ItemsOnlyCountForTheHero) {
+TEST_F(SimAtributos, ItemsOnlyCountForTheHero) {
     int32_t d = poeunidade(6, 100, 100);
     unidades[d].itens[0] = 32;
     calculaatributos(d);
     EXPECT_EQ(unidades[d].danobonus, 0);
 }
 
-TEST_F(Atributos, AurasSphereAndWarriorBonusUseLastDamage) {
+TEST_F(SimAtributos, AurasSphereAndWarriorBonusUseLastDamage) {
     int32_t o = poeunidade(16, 100, 100);  // 18 strength: 21-32
     unidades[o].auraprotetora = 2;
     unidades[o].auraguerreira = 3;
@@ -56,7 +56,7 @@ TEST_F(Atributos, AurasSphereAndWarriorBonusUseLastDamage) {
     EXPECT_EQ(unidades[o].danomax, 32);    // 31.5 goes to the even 32
 }
 
-TEST_F(Atributos, RegenerationPerTickAndCaps) {
+TEST_F(SimAtributos, RegenerationPerTickAndCaps) {
     int32_t d = poeunidade(6, 100, 100);  // 4 strength, 0 intelligence
     unidades[d].hp = 100;
     unidades[d].mp = 0;
@@ -74,7 +74,7 @@ TEST_F(Atributos, RegenerationPerTickAndCaps) {
     EXPECT_NEAR(unidades[h].mp, 10 + 0.005 + 13 * 0.0005, 1e-12);
 }
 
-TEST_F(Atributos, RegenerationItemsAddAFortiethPerTick) {
+TEST_F(SimAtributos, RegenerationItemsAddAFortiethPerTick) {
     heroisalvo.itens[0] = 31;  // HP and MP regeneration 1.0
     int32_t h = poeunidade(9, 200, 100);
     unidades[h].hp = 300;
@@ -84,14 +84,14 @@ TEST_F(Atributos, RegenerationItemsAddAFortiethPerTick) {
     EXPECT_NEAR(unidades[h].mp, 10 + 0.025 + 0.005 + 13 * 0.0005, 1e-12);
 }
 
-TEST_F(Atributos, DeadUnitsDoNotRegenerate) {
+TEST_F(SimAtributos, DeadUnitsDoNotRegenerate) {
     int32_t d = poeunidade(6, 100, 100);
     unidades[d].hp = 0;
     calculaatributos(d);
     EXPECT_DOUBLE_EQ(unidades[d].hp, 0);
 }
 
-TEST_F(Atributos, ResearchAddsExtraRegeneration) {
+TEST_F(SimAtributos, ResearchAddsExtraRegeneration) {
     pesquisa5 = 2;
     int32_t f = poeunidade(7, 100, 100);
     unidades[f].mp = 10;
@@ -99,7 +99,7 @@ TEST_F(Atributos, ResearchAddsExtraRegeneration) {
     EXPECT_NEAR(unidades[f].mp, 10 + 0.005 + 16 * 0.0005 + 0.007, 1e-12);
 }
 
-TEST_F(Atributos, PausedKeepsValuesButWorksOutMaxima) {
+TEST_F(SimAtributos, PausedKeepsValuesButWorksOutMaxima) {
     int32_t d = poeunidade(6, 100, 100);
     unidades[d].hp = 100;
     unidades[d].forca = 10;
@@ -113,7 +113,7 @@ TEST_F(Atributos, PausedKeepsValuesButWorksOutMaxima) {
     EXPECT_EQ(unidades[e].tempovida, vida);
 }
 
-TEST_F(Atributos, SkeletonRunsOutIntoBonesAndLeavesTheSelection) {
+TEST_F(SimAtributos, SkeletonRunsOutIntoBonesAndLeavesTheSelection) {
     int32_t e = poeunidade(10, 200, 100);
     unidades[e].tempovida = 2;
     unidades[e].selecionado = true;
@@ -134,7 +134,7 @@ TEST_F(Atributos, SkeletonRunsOutIntoBonesAndLeavesTheSelection) {
     EXPECT_DOUBLE_EQ(efeitos[3].x, 180);
 }
 
-TEST_F(Atributos, SummonedUnitKilledVanishesAtTheNextUpdate) {
+TEST_F(SimAtributos, SummonedUnitKilledVanishesAtTheNextUpdate) {
     int32_t s = poeunidade(11, 200, 100);
     unidades[s].tempovida = 0;  // the death step only empties its life
     unidades[s].hp = 0;
@@ -143,7 +143,7 @@ TEST_F(Atributos, SummonedUnitKilledVanishesAtTheNextUpdate) {
     EXPECT_EQ(efeitos[1].tipo, 17);
 }
 
-TEST_F(Atributos, FreedSlotsAreLeftAlone) {
+TEST_F(SimAtributos, FreedSlotsAreLeftAlone) {
     int32_t e = poeunidade(10, 200, 100);
     unidades[e].tipo = 0;
     unidades[e].tempovida = 0;
@@ -154,7 +154,7 @@ TEST_F(Atributos, FreedSlotsAreLeftAlone) {
     EXPECT_EQ(contaefeitos(), 0);
 }
 
-TEST_F(Atributos, StructuresAreNotTouched) {
+TEST_F(SimAtributos, StructuresAreNotTouched) {
     int32_t t = poeunidade(1, 100, 100, 0);
     calculaatributos(t);
     EXPECT_DOUBLE_EQ(unidades[t].hpmax, 500);

@@ -1,7 +1,7 @@
 // One normal blow: damage range, armour, the minimum of 1, evasion, immunity, poison, paralysis.
 #include "tests/world_apoio.h"
 
-using Combate = Mundo;
+using SimCausadano = mundoteste::Mundo;
 
 namespace {
 
@@ -23,7 +23,7 @@ int32_t defensor(int32_t tipo, uint8_t armadura) {
 
 }  // namespace
 
-TEST_F(Combate, FifteenToTwentyAgainstArmourThreeGives1275To1615) {
+TEST_F(SimCausadano, FifteenToTwentyAgainstArmourThreeGives1275To1615) {
     int32_t a = atacante(15, 20);
     int32_t t = defensor(20, 3);
     double menor = 1e9, maior = 0;
@@ -41,7 +41,7 @@ TEST_F(Combate, FifteenToTwentyAgainstArmourThreeGives1275To1615) {
     EXPECT_NEAR(maior, 16.15, 1e-9);  // twenty itself is never rolled
 }
 
-TEST_F(Combate, ArmourAndBonusBothCountAndTwentyLeavesOne) {
+TEST_F(SimCausadano, ArmourAndBonusBothCountAndTwentyLeavesOne) {
     int32_t a = atacante(15, 20);
     unidades[a].danobonus = 5;
     int32_t t = defensor(20, 10);
@@ -57,7 +57,7 @@ TEST_F(Combate, ArmourAndBonusBothCountAndTwentyLeavesOne) {
     EXPECT_DOUBLE_EQ(unidades[t].hp, 999);
 }
 
-TEST_F(Combate, HpNeverDropsBelowZero) {
+TEST_F(SimCausadano, HpNeverDropsBelowZero) {
     int32_t a = atacante(50, 60);
     int32_t t = defensor(13, 0);
     unidades[t].hp = 3;
@@ -65,7 +65,7 @@ TEST_F(Combate, HpNeverDropsBelowZero) {
     EXPECT_DOUBLE_EQ(unidades[t].hp, 0);
 }
 
-TEST_F(Combate, ImmuneTargetTakesNothingAndIsNeitherPoisonedNorParalysed) {
+TEST_F(SimCausadano, ImmuneTargetTakesNothingAndIsNeitherPoisonedNorParalysed) {
     int32_t a = atacante(15, 20);
     unidades[a].paralisa = unidades[a].envenena = true;
     int32_t t = defensor(20, 0);
@@ -80,7 +80,7 @@ TEST_F(Combate, ImmuneTargetTakesNothingAndIsNeitherPoisonedNorParalysed) {
     EXPECT_EQ(unidades[t].danoexibido, 0);
 }
 
-TEST_F(Combate, EvasionTalismanDodgesFifteenPercent) {
+TEST_F(SimCausadano, EvasionTalismanDodgesFifteenPercent) {
     heroisalvo.itens[3] = 18;
     int32_t a = atacante(15, 20);
     int32_t h = poeunidade(9, 200, 100);
@@ -93,7 +93,7 @@ TEST_F(Combate, EvasionTalismanDodgesFifteenPercent) {
     EXPECT_NEAR(esquivas / double(n), 0.15, 0.005);  // 150 of the 1000 values, not 160
 }
 
-TEST_F(Combate, HeroWithoutEvasionItemsNeverDodges) {
+TEST_F(SimCausadano, HeroWithoutEvasionItemsNeverDodges) {
     int32_t a = atacante(15, 20);
     int32_t h = poeunidade(9, 200, 100);
     for (int k = 0; k < 2000; k++) {
@@ -102,7 +102,7 @@ TEST_F(Combate, HeroWithoutEvasionItemsNeverDodges) {
     }
 }
 
-TEST_F(Combate, OgreParalysesOneBlowInTenForFiftyTicks) {
+TEST_F(SimCausadano, OgreParalysesOneBlowInTenForFiftyTicks) {
     int32_t a = atacante(15, 20);
     unidades[a].paralisa = true;
     int32_t t = defensor(20, 0);
@@ -120,7 +120,7 @@ TEST_F(Combate, OgreParalysesOneBlowInTenForFiftyTicks) {
     EXPECT_NEAR(paralisias / double(n), 0.10, 0.005);
 }
 
-TEST_F(Combate, ParalysisIsNotRenewedWhileItLasts) {
+TEST_F(SimCausadano, ParalysisIsNotRenewedWhileItLasts) {
     int32_t a = atacante(15, 20);
     unidades[a].paralisa = true;
     int32_t t = defensor(20, 0);
@@ -132,7 +132,7 @@ TEST_F(Combate, ParalysisIsNotRenewedWhileItLasts) {
     EXPECT_EQ(unidades[t].paralisado, 7);
 }
 
-TEST_F(Combate, SpiderPoisonsOneLivingTargetInSeven) {
+TEST_F(SimCausadano, SpiderPoisonsOneLivingTargetInSeven) {
     int32_t a = atacante(15, 20);
     unidades[a].envenena = true;
     int32_t t = defensor(20, 0);
@@ -150,7 +150,7 @@ TEST_F(Combate, SpiderPoisonsOneLivingTargetInSeven) {
     EXPECT_NEAR(venenos / double(n), 1.0 / 7, 0.006);
 }
 
-TEST_F(Combate, StructuresAreNotPoisoned) {
+TEST_F(SimCausadano, StructuresAreNotPoisoned) {
     int32_t a = atacante(15, 20);
     unidades[a].envenena = true;
     int32_t t = poeunidade(2, 300, 300);
@@ -161,7 +161,7 @@ TEST_F(Combate, StructuresAreNotPoisoned) {
     EXPECT_EQ(unidades[t].envenenado, 0);
 }
 
-TEST_F(Combate, EqualMinimumAndMaximumAlwaysDealTheMinimum) {
+TEST_F(SimCausadano, EqualMinimumAndMaximumAlwaysDealTheMinimum) {
     int32_t a = atacante(10, 10);
     int32_t t = defensor(20, 0);
     unidades[t].hp = 1000;

@@ -18,11 +18,13 @@ inline void mundolimpo() {
     RandSeed(12345);
 }
 
+namespace mundoteste {
 // A test case that starts with an empty world.
 class Mundo : public ::testing::Test {
 protected:
     void SetUp() override { mundolimpo(); }
 };
+}  // namespace mundoteste
 
 // Creates a unit standing still at (x, y) in the lowest free slot and returns that slot (0 when
 // the table was full).

@@ -2,9 +2,9 @@
 // chests, research bonuses, the creator's and the destination's targets, a full table.
 #include "tests/world_apoio.h"
 
-using CriaUnidade = Mundo;
+using WorldCriaUnidade = mundoteste::Mundo;
 
-TEST_F(CriaUnidade, FarmStartedByWorkerIsSiteAndMissionFarmIsComplete) {
+TEST_F(WorldCriaUnidade, FarmStartedByWorkerIsSiteAndMissionFarmIsComplete) {
     int32_t obra = poeunidade(2, 300, 300, 0);
     EXPECT_DOUBLE_EQ(unidades[obra].hp, 300);
     EXPECT_DOUBLE_EQ(unidades[obra].hpmax, 800);
@@ -19,7 +19,7 @@ TEST_F(CriaUnidade, FarmStartedByWorkerIsSiteAndMissionFarmIsComplete) {
     EXPECT_EQ(unidades[pronta].fornececomida, 6);
 }
 
-TEST_F(CriaUnidade, TowerAndShopSitesStartWithTheirSiteHp) {
+TEST_F(WorldCriaUnidade, TowerAndShopSitesStartWithTheirSiteHp) {
     int32_t torre = poeunidade(1, 100, 100, 0);
     int32_t loja = poeunidade(3, 200, 100, 0);
     EXPECT_DOUBLE_EQ(unidades[torre].hp, 120);
@@ -35,7 +35,7 @@ TEST_F(CriaUnidade, TowerAndShopSitesStartWithTheirSiteHp) {
     EXPECT_EQ(unidades[loja].construcaomax, 650);
 }
 
-TEST_F(CriaUnidade, SpiderReleasedByPortalIsWorthLessThanOnePlacedByMission) {
+TEST_F(WorldCriaUnidade, SpiderReleasedByPortalIsWorthLessThanOnePlacedByMission) {
     int32_t solta = poeunidade(13, 100, 100, 0);
     EXPECT_EQ(unidades[solta].experiencia, 2);  // 9 / 5 = 1.8
     EXPECT_EQ(unidades[solta].recompensa, 10);
@@ -44,7 +44,7 @@ TEST_F(CriaUnidade, SpiderReleasedByPortalIsWorthLessThanOnePlacedByMission) {
     EXPECT_EQ(unidades[posta].recompensa, 20);
 }
 
-TEST_F(CriaUnidade, ReducedRewardsRoundHalvesToEven) {
+TEST_F(WorldCriaUnidade, ReducedRewardsRoundHalvesToEven) {
     int32_t murloc = poeunidade(15, 100, 100, 0);
     EXPECT_EQ(unidades[murloc].experiencia, 6);
     EXPECT_EQ(unidades[murloc].recompensa, 22);  // 45 / 2 = 22.5 goes to the even 22
@@ -53,7 +53,7 @@ TEST_F(CriaUnidade, ReducedRewardsRoundHalvesToEven) {
     EXPECT_EQ(unidades[carnical].recompensa, 15);
 }
 
-TEST_F(CriaUnidade, PlayerUnitsTrainedWithProntoZeroKeepTheirValues) {
+TEST_F(WorldCriaUnidade, PlayerUnitsTrainedWithProntoZeroKeepTheirValues) {
     int32_t u = poeunidade(6, 100, 100, 0);
     EXPECT_EQ(unidades[u].construcao, 100);
     EXPECT_EQ(unidades[u].construcaomax, 100);
@@ -66,7 +66,7 @@ TEST_F(CriaUnidade, PlayerUnitsTrainedWithProntoZeroKeepTheirValues) {
     EXPECT_EQ(unidades[u].consomecomida, 1);
 }
 
-TEST_F(CriaUnidade, PortalOfLevelThreeReadsBackAsTypeTwentyOne) {
+TEST_F(WorldCriaUnidade, PortalOfLevelThreeReadsBackAsTypeTwentyOne) {
     int32_t p = poeunidade(23, 400, 400, 1);
     EXPECT_EQ(unidades[p].tipo, 21);
     EXPECT_EQ(unidades[p].nivel, 3);
@@ -83,7 +83,7 @@ TEST_F(CriaUnidade, PortalOfLevelThreeReadsBackAsTypeTwentyOne) {
     EXPECT_EQ(unidades[q].qtdinimigos, 100);
 }
 
-TEST_F(CriaUnidade, TrainedUnitWithRallyPointOnEnemyTargetsIt) {
+TEST_F(WorldCriaUnidade, TrainedUnitWithRallyPointOnEnemyTargetsIt) {
     int32_t inimigo = poeunidade(16, 500, 500, 1);
     unidades[inimigo].tamanhox = 23;  // the box the unit update gives an orc
     unidades[inimigo].tamanhoy = 12;
@@ -94,7 +94,7 @@ TEST_F(CriaUnidade, TrainedUnitWithRallyPointOnEnemyTargetsIt) {
     EXPECT_EQ(unidades[3].alvo, 0);
 }
 
-TEST_F(CriaUnidade, DestinationTargetIsTheLastUnitWhoseBoxHoldsIt) {
+TEST_F(WorldCriaUnidade, DestinationTargetIsTheLastUnitWhoseBoxHoldsIt) {
     int32_t a = poeunidade(16, 500, 500, 1);
     int32_t b = poeunidade(17, 505, 500, 1);
     for (int32_t j : {a, b}) { unidades[j].tamanhox = 20; unidades[j].tamanhoy = 12; unidades[j].desenhoy = 60; }
@@ -102,7 +102,7 @@ TEST_F(CriaUnidade, DestinationTargetIsTheLastUnitWhoseBoxHoldsIt) {
     EXPECT_EQ(unidades[3].alvo, b);
 }
 
-TEST_F(CriaUnidade, CreatorTargetsTheNewUnit) {
+TEST_F(WorldCriaUnidade, CreatorTargetsTheNewUnit) {
     int32_t durbico = poeunidade(6, 100, 100, 1);
     criaunidade(2, 160, 100, 0, 0, 0, durbico, 0);
     EXPECT_EQ(unidades[durbico].alvo, 2);
@@ -110,7 +110,7 @@ TEST_F(CriaUnidade, CreatorTargetsTheNewUnit) {
     EXPECT_EQ(unidades[2].destinox, 0);
 }
 
-TEST_F(CriaUnidade, FullTableCreatesNothingAndChangesNothing) {
+TEST_F(WorldCriaUnidade, FullTableCreatesNothingAndChangesNothing) {
     for (int32_t k = 0; k < MAXUNIDADES; k++) criaunidade(13, 100 + k, 100, 1, 100 + k, 100, 0, 0);
     for (int32_t u = 1; u <= MAXUNIDADES; u++) ASSERT_EQ(unidades[u].tipo, 13);
     Unidade primeiro = unidades[1];
@@ -119,7 +119,7 @@ TEST_F(CriaUnidade, FullTableCreatesNothingAndChangesNothing) {
     EXPECT_EQ(unidades[1].alvo, primeiro.alvo);  // the creator was not touched either
 }
 
-TEST_F(CriaUnidade, LowestFreeSlotIsReusedKeepingSelectionAndItems) {
+TEST_F(WorldCriaUnidade, LowestFreeSlotIsReusedKeepingSelectionAndItems) {
     int32_t a = poeunidade(13, 100, 100);
     int32_t b = poeunidade(13, 200, 100);
     unidades[a].tipo = 0;  // dies
@@ -134,7 +134,7 @@ TEST_F(CriaUnidade, LowestFreeSlotIsReusedKeepingSelectionAndItems) {
     EXPECT_EQ(unidades[c].upgradecomida, 0);  // no food stays reserved by a dead barracks
 }
 
-TEST_F(CriaUnidade, HeroComesFromTheCarriedRecordWithItsItems) {
+TEST_F(WorldCriaUnidade, HeroComesFromTheCarriedRecordWithItsItems) {
     heroisalvo.nivel = 3;
     heroisalvo.experiencia = 77;
     heroisalvo.pontostecnica = 2;
@@ -167,14 +167,14 @@ TEST_F(CriaUnidade, HeroComesFromTheCarriedRecordWithItsItems) {
     EXPECT_DOUBLE_EQ(v.velocidade, 4.5);
 }
 
-TEST_F(CriaUnidade, OtherUnitsKeepTheSlotsTechniquesButNotTheCarriedOnes) {
+TEST_F(WorldCriaUnidade, OtherUnitsKeepTheSlotsTechniquesButNotTheCarriedOnes) {
     heroisalvo.tecnicas[1] = 3;
     int32_t u = poeunidade(6, 100, 100);
     EXPECT_EQ(unidades[u].tecnicas[1], 0);
     EXPECT_FALSE(unidades[u].heroi);
 }
 
-TEST_F(CriaUnidade, ChestIsNamedAfterItsItemAndDoesNotBlock) {
+TEST_F(WorldCriaUnidade, ChestIsNamedAfterItsItemAndDoesNotBlock) {
     criaunidade(12, 100, 100, 1, 100, 100, 0, 31);
     const Unidade& b = unidades[1];
     EXPECT_EQ(b.nome.str(), "Bandeira do JAPÃO");
@@ -187,13 +187,13 @@ TEST_F(CriaUnidade, ChestIsNamedAfterItsItemAndDoesNotBlock) {
     EXPECT_EQ(b.retrato2, 19);
 }
 
-TEST_F(CriaUnidade, LongItemNameIsCutToThirtyCharacters) {
+TEST_F(WorldCriaUnidade, LongItemNameIsCutToThirtyCharacters) {
     itenstabela[1].nome = "Anel da proteção com um nome longo demais";
     criaunidade(12, 100, 100, 1, 100, 100, 0, 1);
     EXPECT_EQ(unidades[1].nome.str(), "Anel da proteção com um nome l");
 }
 
-TEST_F(CriaUnidade, BarracksRallyBelowLeft) {
+TEST_F(WorldCriaUnidade, BarracksRallyBelowLeft) {
     int32_t q = poeunidade(4, 400, 300, 1);
     EXPECT_TRUE(unidades[q].temagrupamento);
     EXPECT_EQ(unidades[q].agrupamentox, 380);
@@ -204,7 +204,7 @@ TEST_F(CriaUnidade, BarracksRallyBelowLeft) {
     EXPECT_EQ(unidades[d].agrupamentox, 100);  // others rally where they stand
 }
 
-TEST_F(CriaUnidade, ResearchStrengthensNewHealerWitchAndSkeleton) {
+TEST_F(WorldCriaUnidade, ResearchStrengthensNewHealerWitchAndSkeleton) {
     pesquisa5 = pesquisa6 = pesquisa7 = 2;
     int32_t f = poeunidade(7, 100, 100);
     EXPECT_EQ(unidades[f].forca, 11);
@@ -221,7 +221,7 @@ TEST_F(CriaUnidade, ResearchStrengthensNewHealerWitchAndSkeleton) {
     EXPECT_NEAR(unidades[e].hp, 9 * 25 + 100 + 75, 0.05);  // full at creation, then the research bonus
 }
 
-TEST_F(CriaUnidade, WithoutResearchSkeletonLivesFifteenHundredTicks) {
+TEST_F(WorldCriaUnidade, WithoutResearchSkeletonLivesFifteenHundredTicks) {
     int32_t e = poeunidade(10, 300, 100);
     EXPECT_EQ(unidades[e].tempovidamax, 1500);
     EXPECT_GE(unidades[e].tempovida, 1498);
@@ -230,7 +230,7 @@ TEST_F(CriaUnidade, WithoutResearchSkeletonLivesFifteenHundredTicks) {
     EXPECT_DOUBLE_EQ(unidades[e].hpmax, 9 * 25 + 100);
 }
 
-TEST_F(CriaUnidade, StrengthenedStructuresOnlyForThePlayer) {
+TEST_F(WorldCriaUnidade, StrengthenedStructuresOnlyForThePlayer) {
     pesquisa4 = 2;
     int32_t fazenda = poeunidade(2, 100, 100, 1);
     EXPECT_DOUBLE_EQ(unidades[fazenda].hpmax, 1000);
@@ -244,7 +244,7 @@ TEST_F(CriaUnidade, StrengthenedStructuresOnlyForThePlayer) {
     EXPECT_EQ(unidades[portal].armadura, 3);
 }
 
-TEST_F(CriaUnidade, NewUnitFacesItsDestination) {
+TEST_F(WorldCriaUnidade, NewUnitFacesItsDestination) {
     criaunidade(6, 100, 100, 0, 100, 300, 0, 0);
     EXPECT_DOUBLE_EQ(unidades[1].direcao, 4.71);
     EXPECT_EQ(unidades[1].destinoy, 300);
@@ -253,7 +253,7 @@ TEST_F(CriaUnidade, NewUnitFacesItsDestination) {
     EXPECT_DOUBLE_EQ(unidades[2].direcao, 0);
 }
 
-TEST_F(CriaUnidade, CatalogueNamesFlagsAndNumbers) {
+TEST_F(WorldCriaUnidade, CatalogueNamesFlagsAndNumbers) {
     const char* nomes[] = {"TORRE DE GUARDA", "FAZENDA", "TIENDA DEL DURBICO", "QUARTEL", "CASA DA BRUXA MORGAVA",
                            "DURBICO", "FIDELINA", "BRUXA MORGAVA", "SEU VORLANDO", "ESQUELETO", "SATANAS", "",
                            "ARANHA GIGANTE", "CARNIÇAL", "MURLOC", "ORC", "LOBO SELVAGEM", "MONSTRO DE PEDRA",

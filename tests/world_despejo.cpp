@@ -1,9 +1,9 @@
 // The world's part of the state dump.
 #include "tests/world_apoio.h"
 
-using Despejo = Mundo;
+using WorldDespejo = mundoteste::Mundo;
 
-TEST_F(Despejo, ListsLiveUnitsCountsAndGlobals) {
+TEST_F(WorldDespejo, ListsLiveUnitsCountsAndGlobals) {
     poeunidade(13, 100, 200, 0);
     int32_t morto = poeunidade(6, 50, 50);
     poeunidade(23, 300, 400);
@@ -33,7 +33,7 @@ TEST_F(Despejo, ListsLiveUnitsCountsAndGlobals) {
     EXPECT_EQ(fundo, 0);
 }
 
-TEST_F(Despejo, EscapesTextsAndKeepsUtf8) {
+TEST_F(WorldDespejo, EscapesTextsAndKeepsUtf8) {
     mensagem = "Diz \"oi\"\\ já\n\x01";
     std::string j = despejomundo();
     EXPECT_NE(j.find("\"mensagem\":\"Diz \\\"oi\\\"\\\\ já\\n\\u0001\""), std::string::npos) << j;
@@ -41,7 +41,7 @@ TEST_F(Despejo, EscapesTextsAndKeepsUtf8) {
     EXPECT_NE(despejomundo().find("\"nome\":\"CARNIÇAL\""), std::string::npos);
 }
 
-TEST_F(Despejo, NonFiniteRealsBecomeNull) {
+TEST_F(WorldDespejo, NonFiniteRealsBecomeNull) {
     int32_t u = poeunidade(13, 10, 10);
     unidades[u].hp = std::nan("");
     EXPECT_NE(despejomundo().find("\"hp\":null"), std::string::npos);

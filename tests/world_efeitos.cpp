@@ -2,7 +2,7 @@
 // the falling fireball, pictures and anchors, and the frozen game.
 #include "tests/world_apoio.h"
 
-using Efeitos = Mundo;
+using WorldEfeitos = mundoteste::Mundo;
 
 namespace {
 
@@ -18,7 +18,7 @@ int32_t contatipo(int32_t t) {
 
 }  // namespace
 
-TEST_F(Efeitos, The251stEffectIsSilentlyNotCreated) {
+TEST_F(WorldEfeitos, The251stEffectIsSilentlyNotCreated) {
     for (int32_t k = 0; k < MAXEFEITOS; k++) criaefeito(12, 0, k, 0, 0);
     EXPECT_EQ(contaefeitos(), MAXEFEITOS);
     Efeito ultimo = efeitos[MAXEFEITOS];
@@ -28,7 +28,7 @@ TEST_F(Efeitos, The251stEffectIsSilentlyNotCreated) {
     EXPECT_EQ(efeitos[MAXEFEITOS].x, ultimo.x);
 }
 
-TEST_F(Efeitos, CreationValuesByType) {
+TEST_F(WorldEfeitos, CreationValuesByType) {
     criaefeito(13, 0, 100, 100, 350);
     EXPECT_EQ(efeitos[1].duracao, 400);
     EXPECT_EQ(efeitos[1].animperiodo, 20);
@@ -55,7 +55,7 @@ TEST_F(Efeitos, CreationValuesByType) {
     EXPECT_LT(efeitos[6].velocidade, 8);
 }
 
-TEST_F(Efeitos, ProjectilesTakeHeadingAndTargetFromTheirOwner) {
+TEST_F(WorldEfeitos, ProjectilesTakeHeadingAndTargetFromTheirOwner) {
     int32_t bruxa = poeunidade(8, 100, 100);
     int32_t ogro = poeunidade(19, 400, 100);
     unidades[bruxa].alvo = uint16_t(ogro);
@@ -71,7 +71,7 @@ TEST_F(Efeitos, ProjectilesTakeHeadingAndTargetFromTheirOwner) {
     EXPECT_EQ(efeitos[2].duracao, 12);
 }
 
-TEST_F(Efeitos, LevelThreeFireBoltDealsExactly300WhateverTheArmour) {
+TEST_F(WorldEfeitos, LevelThreeFireBoltDealsExactly300WhateverTheArmour) {
     int32_t h = poeunidade(9, 100, 300);
     unidades[h].tecnicas[0] = 3;
     for (uint8_t armadura : {0, 20, 200}) {
@@ -91,7 +91,7 @@ TEST_F(Efeitos, LevelThreeFireBoltDealsExactly300WhateverTheArmour) {
     }
 }
 
-TEST_F(Efeitos, FireBoltCannotTakeHpBelowZero) {
+TEST_F(WorldEfeitos, FireBoltCannotTakeHpBelowZero) {
     int32_t h = poeunidade(9, 100, 300);
     unidades[h].tecnicas[0] = 2;
     int32_t alvo = poeunidade(13, 110, 300);
@@ -103,7 +103,7 @@ TEST_F(Efeitos, FireBoltCannotTakeHpBelowZero) {
     EXPECT_DOUBLE_EQ(unidades[alvo].hp, 0);
 }
 
-TEST_F(Efeitos, ProjectileWhoseTargetDiedFliesOutItsLifeWithoutDamage) {
+TEST_F(WorldEfeitos, ProjectileWhoseTargetDiedFliesOutItsLifeWithoutDamage) {
     int32_t torre = poeunidade(1, 100, 300);
     int32_t alvo = poeunidade(16, 300, 300);
     unidades[torre].alvo = uint16_t(alvo);
@@ -120,7 +120,7 @@ TEST_F(Efeitos, ProjectileWhoseTargetDiedFliesOutItsLifeWithoutDamage) {
     EXPECT_EQ(som, 0);
 }
 
-TEST_F(Efeitos, FireBoltSparesAFreedSlot) {
+TEST_F(WorldEfeitos, FireBoltSparesAFreedSlot) {
     int32_t h = poeunidade(9, 100, 300);
     unidades[h].tecnicas[0] = 1;
     int32_t alvo = poeunidade(16, 110, 300);
@@ -133,7 +133,7 @@ TEST_F(Efeitos, FireBoltSparesAFreedSlot) {
     EXPECT_DOUBLE_EQ(unidades[alvo].hp, hp);
 }
 
-TEST_F(Efeitos, ArrowArrivingDealsANormalBlowAndSounds) {
+TEST_F(WorldEfeitos, ArrowArrivingDealsANormalBlowAndSounds) {
     int32_t torre = poeunidade(1, 100, 300);
     int32_t alvo = poeunidade(16, 200, 300);
     unidades[alvo].armadura = 0;
@@ -148,7 +148,7 @@ TEST_F(Efeitos, ArrowArrivingDealsANormalBlowAndSounds) {
     EXPECT_EQ(som, 38);
 }
 
-TEST_F(Efeitos, FallingPiecesLandAndStop) {
+TEST_F(WorldEfeitos, FallingPiecesLandAndStop) {
     criaefeito(42, 0, 100, 100, 10);  // a clod thrown up at most 8 a tick
     double menor = 1e9;
     for (int k = 0; k < 45; k++) {
@@ -166,7 +166,7 @@ TEST_F(Efeitos, FallingPiecesLandAndStop) {
     EXPECT_DOUBLE_EQ(efeitos[1].x, x);
 }
 
-TEST_F(Efeitos, FallingFireballLandsShakesAndBurnsBothSidesAndTrees) {
+TEST_F(WorldEfeitos, FallingFireballLandsShakesAndBurnsBothSidesAndTrees) {
     int32_t amigo = poeunidade(6, 140, 100);
     int32_t inimigo = poeunidade(13, 100, 140);
     int32_t longe = poeunidade(13, 170, 100);
@@ -196,7 +196,7 @@ TEST_F(Efeitos, FallingFireballLandsShakesAndBurnsBothSidesAndTrees) {
     EXPECT_GE(unidades[amigo].queimando, 100);
 }
 
-TEST_F(Efeitos, DemonDepartureBurstsOnItsLastTick) {
+TEST_F(WorldEfeitos, DemonDepartureBurstsOnItsLastTick) {
     criaefeito(17, 0, 400, 300, 0);
     tiques(49);
     EXPECT_EQ(contatipo(21), 0);
@@ -210,7 +210,7 @@ TEST_F(Efeitos, DemonDepartureBurstsOnItsLastTick) {
     EXPECT_EQ(som, 46);
 }
 
-TEST_F(Efeitos, SmallFlameMakesFlameOrSmokeAtFive) {
+TEST_F(WorldEfeitos, SmallFlameMakesFlameOrSmokeAtFive) {
     criaefeito(10, 0, 100, 100, 5);
     tiques(5);
     EXPECT_EQ(contaefeitos(), 1);
@@ -218,7 +218,7 @@ TEST_F(Efeitos, SmallFlameMakesFlameOrSmokeAtFive) {
     EXPECT_EQ(contatipo(1) + contatipo(2), 1);
 }
 
-TEST_F(Efeitos, CorpsesFadeInTheirLast200Ticks) {
+TEST_F(WorldEfeitos, CorpsesFadeInTheirLast200Ticks) {
     criaefeito(33, 0, 100, 100, 0);
     efeitos[1].contador = 1800;
     processaefeitos();
@@ -229,7 +229,7 @@ TEST_F(Efeitos, CorpsesFadeInTheirLast200Ticks) {
     EXPECT_EQ(efeitos[1].ancorax, 23);
 }
 
-TEST_F(Efeitos, PausedEffectsStandStillButKeepTheirPicture) {
+TEST_F(WorldEfeitos, PausedEffectsStandStillButKeepTheirPicture) {
     criaefeito(22, 0, 100, 100, 45);
     efeitos[1].velocidade = 6;
     criaefeito(1, 0, 200, 100, 0);
@@ -248,7 +248,7 @@ TEST_F(Efeitos, PausedEffectsStandStillButKeepTheirPicture) {
     EXPECT_GT(efeitos[1].x, a.x);
 }
 
-TEST_F(Efeitos, FlameAgesThroughFourPictures) {
+TEST_F(WorldEfeitos, FlameAgesThroughFourPictures) {
     criaefeito(1, 0, 100, 100, 0);
     EXPECT_EQ(efeitos[1].quadro, 2);
     EXPECT_EQ(efeitos[1].ancorax, 7);
@@ -266,7 +266,7 @@ TEST_F(Efeitos, FlameAgesThroughFourPictures) {
     EXPECT_EQ(efeitos[1].tipo, 0);
 }
 
-TEST_F(Efeitos, ArrowPictureFollowsItsHeadingInEighths) {
+TEST_F(WorldEfeitos, ArrowPictureFollowsItsHeadingInEighths) {
     struct Caso { double angulo; uint8_t quadro; };
     const Caso casos[] = {{0.0, 53}, {0.39, 53}, {0.40, 52}, {1.57, 51}, {2.0, 58}, {3.14, 57},
                           {4.0, 56}, {4.71, 55}, {5.5, 54}, {6.0, 53}, {-0.2, 53}};
@@ -278,7 +278,7 @@ TEST_F(Efeitos, ArrowPictureFollowsItsHeadingInEighths) {
     }
 }
 
-TEST_F(Efeitos, PicturesAndAnchorsOfOtherTypes) {
+TEST_F(WorldEfeitos, PicturesAndAnchorsOfOtherTypes) {
     Efeito e{};
     e.tipo = 13;
     e.animcontador = 5; EXPECT_EQ(quadroefeito(e), 27);
@@ -299,7 +299,7 @@ TEST_F(Efeitos, PicturesAndAnchorsOfOtherTypes) {
     e.quadro = 255; ancoraefeito(e); EXPECT_EQ(e.ancorax, 0); EXPECT_EQ(e.ancoray, 0);
 }
 
-TEST_F(Efeitos, BossDeathEndsInFiftyFlames) {
+TEST_F(WorldEfeitos, BossDeathEndsInFiftyFlames) {
     camerax = cameray = 0;
     criaefeito(43, 0, 300, 200, 0);
     tiques(245);

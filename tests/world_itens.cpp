@@ -1,9 +1,9 @@
 // The item catalogue: names, description lines, effects and pictures of the 34 items.
 #include "tests/world_apoio.h"
 
-using Itens = Mundo;
+using WorldItens = mundoteste::Mundo;
 
-TEST_F(Itens, AllNamesExactly) {
+TEST_F(WorldItens, AllNamesExactly) {
     const char* nomes[] = {
         "Anel da proteção +1", "Anel da proteção +2", "Anel da proteção +3", "Garras de ataque +5",
         "Garras de ataque +10", "Garras de ataque +15", "Anel da regeneração", "Pedra de MANA",
@@ -20,7 +20,7 @@ TEST_F(Itens, AllNamesExactly) {
     EXPECT_TRUE(itenstabela[0].nome.vazio());
 }
 
-TEST_F(Itens, DescriptionLinesAndTheThirdLineOfTheHelmOnly) {
+TEST_F(WorldItens, DescriptionLinesAndTheThirdLineOfTheHelmOnly) {
     EXPECT_EQ(itenstabela[1].descricao[0].str(), "Adiciona 1 ponto de armadura");
     EXPECT_EQ(itenstabela[2].descricao[0].str(), "Adiciona 2 pontos de armadura");
     EXPECT_EQ(itenstabela[4].descricao[1].str(), "de ataque para o Seu Vorlando");
@@ -46,7 +46,7 @@ TEST_F(Itens, DescriptionLinesAndTheThirdLineOfTheHelmOnly) {
     }
 }
 
-TEST_F(Itens, CarriedBonuses) {
+TEST_F(WorldItens, CarriedBonuses) {
     EXPECT_EQ(itenstabela[3].armadura, 3);
     EXPECT_EQ(itenstabela[6].dano, 15);
     EXPECT_DOUBLE_EQ(itenstabela[7].regenhp, 1.0);
@@ -74,7 +74,7 @@ TEST_F(Itens, CarriedBonuses) {
     EXPECT_EQ(levantam, 1);
 }
 
-TEST_F(Itens, ConsumablesAndWhatTheyGive) {
+TEST_F(WorldItens, ConsumablesAndWhatTheyGive) {
     for (int32_t n = 1; n <= MAXITENS; n++) EXPECT_EQ(itenstabela[n].consumivel, n >= 19 && n <= 30) << "item " << n;
     EXPECT_EQ(itenstabela[19].forcapermanente, 1);
     EXPECT_EQ(itenstabela[20].agilidadepermanente, 1);
@@ -91,7 +91,7 @@ TEST_F(Itens, ConsumablesAndWhatTheyGive) {
     EXPECT_EQ(itenstabela[30].recuperamp, 150);
 }
 
-TEST_F(Itens, Pictures) {
+TEST_F(WorldItens, Pictures) {
     const uint8_t figuras[] = {1, 1, 1, 2, 2, 2, 3, 4, 5, 6, 6, 6, 7, 7, 7, 8, 9,
                                10, 11, 12, 13, 14, 14, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
     static_assert(sizeof(figuras) == MAXITENS);

@@ -1,7 +1,7 @@
 // Map objects: type defaults, burning trees, animation, boxes and anchors, a full table.
 #include "tests/world_apoio.h"
 
-using Objetos = Mundo;
+using WorldObjetos = mundoteste::Mundo;
 
 namespace {
 
@@ -19,7 +19,7 @@ int32_t contatipo(int32_t t) {
 
 }  // namespace
 
-TEST_F(Objetos, TypeDefaultsAtCreation) {
+TEST_F(WorldObjetos, TypeDefaultsAtCreation) {
     criaobjeto(7, 100, 100);
     criaobjeto(11, 200, 100);
     criaobjeto(19, 300, 100);
@@ -37,7 +37,7 @@ TEST_F(Objetos, TypeDefaultsAtCreation) {
     EXPECT_EQ(objetos[5].queimando, 0);
 }
 
-TEST_F(Objetos, FirstTickGivesPictureBoxAndAnchors) {
+TEST_F(WorldObjetos, FirstTickGivesPictureBoxAndAnchors) {
     criaobjeto(6, 100, 100);
     criaobjeto(16, 200, 100);
     criaobjeto(19, 300, 100);
@@ -54,7 +54,7 @@ TEST_F(Objetos, FirstTickGivesPictureBoxAndAnchors) {
     EXPECT_EQ(objetos[3].desenhoy, 130);
 }
 
-TEST_F(Objetos, TreeBurningFromTenStepsIsGoneAfterThirtyTicksLeavingAshes) {
+TEST_F(WorldObjetos, TreeBurningFromTenStepsIsGoneAfterThirtyTicksLeavingAshes) {
     criaobjeto(2, 300, 300);
     tique();
     ciclotela = 0;
@@ -70,7 +70,7 @@ TEST_F(Objetos, TreeBurningFromTenStepsIsGoneAfterThirtyTicksLeavingAshes) {
     EXPECT_FALSE(sobreposicaoponteiro(300, 300, 10, 10));  // the cell is free again
 }
 
-TEST_F(Objetos, BurningMakesAFlameEveryThirdTickUpToThePictureHeight) {
+TEST_F(WorldObjetos, BurningMakesAFlameEveryThirdTickUpToThePictureHeight) {
     criaobjeto(1, 300, 300);
     tique();
     ciclotela = 0;
@@ -91,7 +91,7 @@ TEST_F(Objetos, BurningMakesAFlameEveryThirdTickUpToThePictureHeight) {
     EXPECT_EQ(objetos[1].queimando, 4);
 }
 
-TEST_F(Objetos, NothingBurnsOrAnimatesWhilePaused) {
+TEST_F(WorldObjetos, NothingBurnsOrAnimatesWhilePaused) {
     criaobjeto(3, 300, 300);
     criaobjeto(15, 400, 300);
     tique();
@@ -107,7 +107,7 @@ TEST_F(Objetos, NothingBurnsOrAnimatesWhilePaused) {
     EXPECT_EQ(objetos[2].tamanhox, 12);
 }
 
-TEST_F(Objetos, AnimatedObjectShowsFirstFrameFourTicksAndSecondTwo) {
+TEST_F(WorldObjetos, AnimatedObjectShowsFirstFrameFourTicksAndSecondTwo) {
     criaobjeto(11, 300, 300);
     std::string visto;
     for (int k = 0; k < 12; k++) {
@@ -119,7 +119,7 @@ TEST_F(Objetos, AnimatedObjectShowsFirstFrameFourTicksAndSecondTwo) {
     EXPECT_EQ(objetos[1].desenhoy, 65);
 }
 
-TEST_F(Objetos, The3001stObjectIsSilentlyNotCreated) {
+TEST_F(WorldObjetos, The3001stObjectIsSilentlyNotCreated) {
     for (int32_t k = 0; k < MAXOBJETOS; k++) criaobjeto(5, k, 0);
     EXPECT_EQ(contaobjetos(), MAXOBJETOS);
     criaobjeto(12, 99999, 99999);
@@ -127,7 +127,7 @@ TEST_F(Objetos, The3001stObjectIsSilentlyNotCreated) {
     for (int32_t s = 1; s <= MAXOBJETOS; s++) ASSERT_EQ(objetos[s].tipo, 5);
 }
 
-TEST_F(Objetos, UnknownTypesAreNotPlaced) {
+TEST_F(WorldObjetos, UnknownTypesAreNotPlaced) {
     criaobjeto(0, 10, 10);
     criaobjeto(22, 10, 10);
     EXPECT_EQ(contaobjetos(), 0);

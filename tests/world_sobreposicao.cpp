@@ -1,11 +1,11 @@
 // The pointer's placement test: footprint against unit and object boxes, edges included.
 #include "tests/world_apoio.h"
 
-using Sobreposicao = Mundo;
+using WorldSobreposicao = mundoteste::Mundo;
 
-TEST_F(Sobreposicao, EmptyMapIsFree) { EXPECT_FALSE(sobreposicaoponteiro(400, 200, 25, 27)); }
+TEST_F(WorldSobreposicao, EmptyMapIsFree) { EXPECT_FALSE(sobreposicaoponteiro(400, 200, 25, 27)); }
 
-TEST_F(Sobreposicao, UnitBoxEdgesCountAndCameraShiftsTheBox) {
+TEST_F(WorldSobreposicao, UnitBoxEdgesCountAndCameraShiftsTheBox) {
     int32_t u = poeunidade(6, 500, 300);
     unidades[u].tamanhox = 12;
     unidades[u].tamanhoy = 8;
@@ -19,7 +19,7 @@ TEST_F(Sobreposicao, UnitBoxEdgesCountAndCameraShiftsTheBox) {
     EXPECT_FALSE(sobreposicaoponteiro(500, 300, 0, 0));         // map coordinates are not screen ones
 }
 
-TEST_F(Sobreposicao, DeadUnitsDoNotBlock) {
+TEST_F(WorldSobreposicao, DeadUnitsDoNotBlock) {
     int32_t u = poeunidade(6, 400, 200);
     unidades[u].tamanhox = 12;
     unidades[u].tamanhoy = 8;
@@ -28,7 +28,7 @@ TEST_F(Sobreposicao, DeadUnitsDoNotBlock) {
     EXPECT_FALSE(sobreposicaoponteiro(400, 200, 0, 0));
 }
 
-TEST_F(Sobreposicao, ObjectsCountAndAWalkableOneOnlyAtItsBasePoint) {
+TEST_F(WorldSobreposicao, ObjectsCountAndAWalkableOneOnlyAtItsBasePoint) {
     criaobjeto(19, 300, 200);
     processaobjetos();
     EXPECT_TRUE(sobreposicaoponteiro(300, 200, 0, 0));
@@ -40,7 +40,7 @@ TEST_F(Sobreposicao, ObjectsCountAndAWalkableOneOnlyAtItsBasePoint) {
     EXPECT_FALSE(sobreposicaoponteiro(600 + 17 + 25, 200, 24, 20));
 }
 
-TEST_F(Sobreposicao, HiddenTrapsAndTargetsBlockPlacementToo) {
+TEST_F(WorldSobreposicao, HiddenTrapsAndTargetsBlockPlacementToo) {
     criaobjeto(21, 300, 200);
     processaobjetos();
     EXPECT_TRUE(sobreposicaoponteiro(300, 200, 2, 2));
