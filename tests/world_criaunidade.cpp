@@ -294,3 +294,14 @@ TEST_F(WorldCriaUnidade, CatalogueNamesFlagsAndNumbers) {
     int32_t lobo = poeunidade(17, 600, 100);
     EXPECT_TRUE(unidades[lobo].comecadaver);
 }
+
+TEST_F(WorldCriaUnidade, EmptyingTheTableFreesEverySlotAndForgetsTheHero) {
+    int32_t h = poeunidade(9, 100, 100);
+    int32_t a = poeunidade(13, 200, 100);
+    limpaunidades();
+    EXPECT_EQ(unidades[h].tipo, 0);
+    EXPECT_EQ(unidades[a].tipo, 0);
+    EXPECT_FALSE(unidades[h].heroi);
+    EXPECT_DOUBLE_EQ(unidades[a].x, 200);  // nothing else is cleared
+    EXPECT_EQ(poeunidade(6, 300, 100), 1);
+}

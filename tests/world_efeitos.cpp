@@ -310,3 +310,36 @@ TEST_F(WorldEfeitos, BossDeathEndsInFiftyFlames) {
     tiques(4);
     EXPECT_EQ(contatipo(43), 0);
 }
+
+TEST_F(WorldEfeitos, LeavesDriftDownAndLeftAndBoltsLeaveTrails) {
+    criaefeito(28, 0, 300, 100, 50);
+    for (int k = 0; k < 20; k++) {
+        double x = efeitos[1].x, y = efeitos[1].y;
+        processaefeitos();
+        EXPECT_GE(efeitos[1].y - y, 1);
+        EXPECT_LE(efeitos[1].y - y, 4);
+        EXPECT_GE(x - efeitos[1].x, 0);
+        EXPECT_LE(x - efeitos[1].x, 2);
+    }
+    limpaefeitos();
+    criaefeito(23, 0, 300, 100, 45);  // Fidelina's bolt: a sparkle every third animation tick
+    efeitos[1].velocidade = 0;
+    tiques(6);
+    EXPECT_GE(contatipo(24), 1);
+    for (int32_t s = 1; s <= MAXEFEITOS; s++)
+        if (efeitos[s].tipo == 24) {
+            EXPECT_GE(efeitos[s].z, 45 - 12 - 6);  // sparkles sink a pixel a tick
+            EXPECT_LT(efeitos[s].z, 45 + 15);
+        }
+}
+
+TEST_F(WorldEfeitos, LandedFireballBurnsUntilItsTimeIsUp) {
+    int32_t u = poeunidade(13, 100, 110);
+    criaefeito(13, 0, 100, 100, 350);
+    tiques(399);
+    EXPECT_EQ(efeitos[1].tipo, 13);
+    unidades[u].queimando = 0;
+    processaefeitos();
+    EXPECT_EQ(contatipo(13), 0);
+    EXPECT_GE(unidades[u].queimando, 100);  // its last tick still burns
+}
