@@ -6,6 +6,7 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cmath>
 
 namespace {
@@ -80,6 +81,15 @@ void trata(const SDL_Event& e) {
 bool OpenSdl(const OpcoesVideo& o, std::string& why) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         why = std::string("não foi possível abrir a tela: ") + SDL_GetError();
+        return false;
+    }
+    // SDL falls back to an invisible off-screen driver when there is no display; a player would see
+    // nothing, so that counts as no display unless the driver was asked for by name.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* pedido = SDL_getenv("SDL_VIDEODRIVER");
+    if (driver && (!SDL_strcmp(driver, "offscreen") || !SDL_strcmp(driver, "dummy")) && !(pedido && !SDL_strcmp(pedido, driver))) {
+        why = "nenhuma tela disponível (DISPLAY e WAYLAND_DISPLAY não definidos)";
+        SDL_Quit();
         return false;
     }
     double s = escalaajustada(o.scale);
