@@ -1,6 +1,7 @@
 // SDL back end, display and loop: a borderless window scaled to fit the desktop, the back buffer
 // streamed into a texture and letterboxed, events handed to the game, the timer driving the tick.
 #include "media/sdl_interno.h"
+#include "media/sdl_eventos.h"
 #include "media/teclas.h"
 
 #include <SDL2/SDL.h>
@@ -43,7 +44,11 @@ double escalaajustada(int32_t pedida) {
 // Mouse positions arrive in the 800 x 600 logical space; the letterbox bars lie outside it.
 bool dentro(int32_t x, int32_t y) { return x >= 0 && y >= 0 && x < LARGURATELA && y < ALTURATELA; }
 
-void trata(const SDL_Event& e) {
+}  // namespace
+
+bool SdlWindowActive() { return ativa; }
+
+void SdlEvent(const SDL_Event& e) {
     switch (e.type) {
         case SDL_QUIT: QuitLoop(); break;
         case SDL_WINDOWEVENT:
@@ -76,7 +81,6 @@ void trata(const SDL_Event& e) {
     }
 }
 
-}  // namespace
 
 bool OpenSdl(const OpcoesVideo& o, std::string& why) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
@@ -122,7 +126,7 @@ void RunSdlLoop() {
     Uint64 ultimo = SDL_GetTicks64();
     while (!QuitRequested()) {
         SDL_Event e;
-        while (SDL_PollEvent(&e)) trata(e);
+        while (SDL_PollEvent(&e)) SdlEvent(e);
         Uint64 agora = SDL_GetTicks64();
         if (ativa && agora - ultimo >= Uint64(TimerInterval())) {
             ultimo = agora;
