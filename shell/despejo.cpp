@@ -9,23 +9,6 @@
 #include "world/despejo.h"
 #include "world/estado.h"
 
-std::string jsontexto(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"') out += "\\\"";
-        else if (c == '\\') out += "\\\\";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\t') out += "\\t";
-        else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else out += char(c);
-    }
-    return out + "\"";
-}
-
 template <typename T>
 static void campo(std::string& j, const char* nome, T v) {
     if constexpr (std::is_same_v<T, bool>) j += ",\"" + std::string(nome) + "\":" + (v ? "true" : "false");
@@ -38,7 +21,7 @@ std::string despejoestado() {
     campo(j, "ciclotela", ciclotela);
     campo(j, "ciclotelamax", ciclotelamax);
     campo(j, "velocidadejogo", velocidadejogo);
-    j += ",\"erro\":" + jsontexto(erro);
+    j += ",\"erro\":" + emjson(erro);
     campo(j, "sair", sair);
     campo(j, "missao", missao);
     campo(j, "ritmotrabalho", ritmotrabalho);

@@ -11,7 +11,6 @@
 
 namespace {
 
-std::string emjson(const std::string& s);
 
 // A real with ten significant digits; JSON has no NaN or infinity.
 std::string real(double v) {
