@@ -11,7 +11,6 @@
 
 namespace {
 
-
 // A real with ten significant digits; JSON has no NaN or infinity.
 std::string real(double v) {
     if (!std::isfinite(v)) return "null";
@@ -76,6 +75,9 @@ std::string globais() {
     return s;
 }
 
+
+}  // namespace
+
 // A text as a JSON string: quotes, backslashes and control characters escaped, UTF-8 kept.
 std::string emjson(const std::string& s) {
     std::string r = "\"";
@@ -93,8 +95,6 @@ std::string emjson(const std::string& s) {
     }
     return r + "\"";
 }
-
-}  // namespace
 
 std::string despejomundo() {
     std::string s = "\"unidades\":[";
