@@ -1,0 +1,2 @@
+#include "mapas/missao.h"
+Picture arena() { return florestal(1); }

@@ -1,0 +1,2 @@
+#include "mapas/missao.h"
+Picture cemiterio() { return florestal(1); }
