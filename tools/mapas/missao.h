@@ -28,6 +28,8 @@ bool vestemapa(Grade& g, const Ficha& f, std::vector<Ponto> chaves, const std::v
 // Types the thicket by the table: torches and braziers near the key points, rocks on the edges, the rest trees.
 void tipificatudo(Grade& g, const Ficha& f, const std::vector<Ponto>& chaves);
 
+// How many cells hold that content.
+int contaconteudo(const Grade& g, int c);
 // Total of the table's blocking objects (trees included, the target excluded).
 int bloqueiosdaficha(const Ficha& f);
 

@@ -35,6 +35,10 @@ bool vestemapa(Grade& g, const Ficha& f, std::vector<Ponto> chaves, const std::v
     if (!escondebaus(g, f, chaves, baus, why)) return false;
     // 2. Monsters: the strongest guard the portals, then the chests, then the waypoints, then camps.
     std::vector<int> pool = inimigosdaficha(f);
+    for (int c : g.conteudo) {  // monsters the style has already placed
+        auto it = std::find(pool.begin(), pool.end(), c);
+        if (it != pool.end()) pool.erase(it);
+    }
     for (Ponto p : portais) guarnece(g, pool, p, 3, 3);
     for (Ponto p : baus) guarnece(g, pool, p, 2, 2);
     for (Ponto p : marcos) guarnece(g, pool, p, 3, 2);
@@ -47,13 +51,21 @@ bool vestemapa(Grade& g, const Ficha& f, std::vector<Ponto> chaves, const std::v
     }
     if (!pool.empty()) { why = "monsters left over"; return false; }
     // 3. The thicket.
-    if (!preenche(g, bloqueiosdaficha(f), why)) return false;
+    int postos = 0;  // blocking objects the style has already placed
+    for (int c : g.conteudo) postos += c >= 1 && c <= 20 && objetobloqueia(c) && c != f.alvotipo;
+    if (!preenche(g, bloqueiosdaficha(f) - postos, why)) return false;
     tipificatudo(g, f, chaves);
     // 4. Floor marks and traps on open ground.
     std::vector<Ponto> heroi{{f.herox, f.heroy}};
     for (Contagem o : f.objetos)
-        if (!objetobloqueia(o.tipo)) espalha(g, o.tipo, o.qtd, heroi, o.tipo == 21 ? 8 : 3);
+        if (!objetobloqueia(o.tipo)) espalha(g, o.tipo, o.qtd - contaconteudo(g, o.tipo), heroi, o.tipo == 21 ? 8 : 3);
     return true;
+}
+
+int contaconteudo(const Grade& g, int c) {
+    int n = 0;
+    for (int k : g.conteudo) n += k == c;
+    return n;
 }
 
 void tipificatudo(Grade& g, const Ficha& f, const std::vector<Ponto>& chaves) {
@@ -69,7 +81,7 @@ void tipificatudo(Grade& g, const Ficha& f, const std::vector<Ponto>& chaves) {
     for (Contagem o : f.objetos) {
         if (!objetobloqueia(o.tipo)) continue;
         bool luz = o.tipo == 11 || o.tipo == 12 || o.tipo == 15;
-        tipifica(g, o.tipo, o.qtd, true, luz ? luzes : std::vector<Ponto>{});
+        tipifica(g, o.tipo, o.qtd - contaconteudo(g, o.tipo), true, luz ? luzes : std::vector<Ponto>{});
     }
     arvoriza(g);
 }
