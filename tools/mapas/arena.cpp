@@ -32,7 +32,17 @@ static void tochas(Grade& g) {
 Picture arena() {
     const Ficha& f = fichamapa(12);
     Grade g(f.w, f.h, 0x6172656eull);
-    // 1. The arena floor, the road from the hero to the south gate, the portals' clearings.
+    g.trilhas = 0;
+    // 1. A belt of old trees round the arena, broken by the roads to its four gates.
+    for (int y = 0; y < g.h; y++)
+        for (int x = 0; x < g.w; x++) {
+            double d = std::hypot(double(x - centro.x), double(y - centro.y));
+            double a = std::atan2(double(y - centro.y), double(x - centro.x));
+            double quarto = std::fmod(a + 6.2831853 * 2, 1.5707963);
+            if (d >= raioanel + 2.6 && d <= raioanel + 4.6 && std::min(quarto, 1.5707963 - quarto) * d > 1.6)
+                g.proibido[g.i(x, y)] = 1;
+        }
+    // 2. The arena floor, the road from the hero to the south gate, the portals' clearings.
     clareira(g, centro.x, centro.y, raioanel + 1.5);
     juntarede(g);
     abreclareira(g, {f.herox, f.heroy}, 2);
@@ -44,13 +54,13 @@ Picture arena() {
         g.em(portais[k].x, portais[k].y) = tipos[k];
         chaves.push_back(portais[k]);
     }
-    // 2. Torches, braziers, the boss and the hero.
+    // 3. Torches, braziers, the boss and the hero.
     tochas(g);
     g.em(centro.x - 3, centro.y - 2) = 15;
     g.em(centro.x + 3, centro.y - 2) = 15;
     g.em(f.chefex, f.chefey) = CONTEUDOUNIDADE + 26;
     g.em(f.herox, f.heroy) = CONTEUDOUNIDADE + 9;
-    // 3. Chests in the wood, the wood.
+    // 4. Chests in the wood, the wood.
     std::string why;
     if (!vestemapa(g, f, chaves, {}, why)) {
         std::fprintf(stderr, "layout 12: %s\n", why.c_str());

@@ -27,10 +27,16 @@ static std::vector<Ponto> covas(Grade& g) {
 Picture cemiterio() {
     const Ficha& f = fichamapa(3);
     Grade g(f.w, f.h, 0x63656d69ull);
-    // 1. The yard, the crypt's court, the hero's clearing and the road between them.
-    for (int y = 14; y <= 52; y++)
-        for (int x = 6; x <= 35; x++)
-            if (ruido(91, x, y, 4) > 0.28 || (x > 8 && x < 33 && y > 15 && y < 51)) g.aberto[g.i(x, y)] = 1;
+    g.trilhas = 0;
+    // 1. The yard inside its hedge of dead shrubs and rocks, gates on all four sides; the crypt's
+    //    court, the hero's clearing and the road between them.
+    for (int y = 14; y <= 53; y++)
+        for (int x = 5; x <= 35; x++) {
+            bool sebe = x == 5 || x == 35 || y == 14 || y == 53;
+            bool portao = (y == 14 || y == 53) ? (x >= 19 && x <= 22) : (y >= 32 && y <= 34);
+            if (sebe && !portao) g.proibido[g.i(x, y)] = 1;
+            else g.aberto[g.i(x, y)] = 1;
+        }
     clareira(g, f.alvox, f.alvoy, 4.5);
     juntarede(g);
     abreclareira(g, {f.herox, f.heroy}, 3);

@@ -65,7 +65,8 @@ static std::vector<int> dijkstra(const Grade& g, Ponto de, F chegou) {
     int s = g.i(de.x, de.y);
     custo[s] = 0;
     fila.push({0, s});
-    static const int dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, 1, -1};
+    // eight directions: the 2 x 2 digging keeps diagonal steps 4-connected, and trails run slanted
+    static const int dx[8] = {1, -1, 0, 0, 1, 1, -1, -1}, dy[8] = {0, 0, 1, -1, 1, -1, 1, -1};
     while (!fila.empty()) {
         auto [c, k] = fila.top();
         fila.pop();
@@ -76,12 +77,15 @@ static std::vector<int> dijkstra(const Grade& g, Ponto de, F chegou) {
             return rota;
         }
         int x = k % g.w, y = k / g.w;
-        for (int d = 0; d < 4; d++) {
+        for (int d = 0; d < 8; d++) {
             int nx = x + dx[d], ny = y + dy[d];
             if (!g.dentro(nx, ny) || g.proibido[g.i(nx, ny)]) continue;
+            // a slanted step must not squeeze between two shut cells
+            if (d >= 4 && (!g.dentro(x + dx[d] + 1, y + dy[d] + 1) || g.proibido[g.i(nx, y)] || g.proibido[g.i(x, ny)])) continue;
             int n = g.i(nx, ny);
             bool borda = nx < 2 || ny < 2 || nx >= g.w - 2 || ny >= g.h - 2;
             double passo = g.aberto[n] ? 0.6 : 1.0 + 7.0 * g.sinuoso[n] + (borda ? 15.0 : 0.0);
+            if (d >= 4) passo *= 1.414;
             if (c + passo < custo[n]) { custo[n] = c + passo; veio[n] = k; fila.push({c + passo, n}); }
         }
     }
@@ -89,13 +93,19 @@ static std::vector<int> dijkstra(const Grade& g, Ponto de, F chegou) {
 }
 
 // Opens every cell of a route two cells wide.
+static void cava2x2(Grade& g, int x, int y) {
+    for (int oy = 0; oy < 2; oy++)
+        for (int ox = 0; ox < 2; ox++)
+            if (g.dentro(x + ox, y + oy) && !g.proibido[g.i(x + ox, y + oy)]) g.aberto[g.i(x + ox, y + oy)] = 1;
+}
+
+// Opens every cell of a route two cells wide (slanted steps a little wider, so they stay roomy).
 static void cava(Grade& g, const std::vector<int>& rota) {
-    for (int k : rota) {
-        int x = k % g.w, y = k / g.w;
-        for (int oy = 0; oy < 2; oy++)
-            for (int ox = 0; ox < 2; ox++)
-                if (g.dentro(x + ox, y + oy) && !g.proibido[g.i(x + ox, y + oy)]) g.aberto[g.i(x + ox, y + oy)] = 1;
-        g.aberto[k] = 1;
+    for (size_t j = 0; j < rota.size(); j++) {
+        int x = rota[j] % g.w, y = rota[j] / g.w;
+        cava2x2(g, x, y);
+        g.aberto[rota[j]] = 1;
+        if (j + 1 < rota.size() && rota[j + 1] % g.w != x && rota[j + 1] / g.w != y) cava2x2(g, rota[j + 1] % g.w, y);
     }
 }
 

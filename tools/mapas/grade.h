@@ -18,7 +18,8 @@ struct Grade {
     std::vector<uint8_t> proibido;  // never dug: walls and thickets the level's design keeps shut
     std::vector<double> densidade;  // how thick the forest is here, 0..1
     std::vector<double> sinuoso;    // cost noise that makes paths wander
-    double pesofundo = 0.045;        // how much distance from the roads thickens the forest
+    double pesofundo = 0.08;        // how much distance from the roads thickens the forest
+    double trilhas = 0.85;          // share of the open ground the trails and glades should take
     Rng rng;
     Grade(int largura, int altura, uint64_t semente);
     bool dentro(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }

@@ -26,6 +26,23 @@ static bool escondebaus(Grade& g, const Ficha& f, std::vector<Ponto>& chaves, st
     return true;
 }
 
+// Trails out to small glades all over the wood, until the open ground the table leaves is mostly
+// along them: the forest keeps paths and clearings rather than a few wide meadows.
+static void abretrilhas(Grade& g, const Ficha& f, std::vector<Ponto>& chaves) {
+    int livres = f.w * f.h - bloqueiosdaficha(f);
+    auto abertas = [&] {
+        int n = 0;
+        for (uint8_t a : g.aberto) n += a;
+        return n;
+    };
+    for (int tent = 0; tent < 400 && abertas() < g.trilhas * livres; tent++) {
+        Ponto p = recanto(g, 5, 13, chaves, 5);
+        if (p.x < 0) break;
+        abreclareira(g, p, 1.0 + 2.0 * g.rng.uniform());
+        chaves.push_back(p);
+    }
+}
+
 bool vestemapa(Grade& g, const Ficha& f, std::vector<Ponto> chaves, const std::vector<Ponto>& marcos, std::string& why) {
     std::vector<Ponto> portais;
     for (int y = 0; y < g.h; y++)
@@ -50,6 +67,7 @@ bool vestemapa(Grade& g, const Ficha& f, std::vector<Ponto> chaves, const std::v
         guarnece(g, pool, p, 4, 2);
     }
     if (!pool.empty()) { why = "monsters left over"; return false; }
+    abretrilhas(g, f, chaves);
     // 3. The thicket.
     int postos = 0;  // blocking objects the style has already placed
     for (int c : g.conteudo) postos += c >= 1 && c <= 20 && objetobloqueia(c) && c != f.alvotipo;
