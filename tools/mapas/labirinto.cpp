@@ -121,6 +121,9 @@ Picture labirinto(int n) {
     b.visto.assign(size_t(b.nx) * b.ny, 0);
     b.ligacoes.assign(size_t(b.nx) * b.ny, 0);
     escava(g, b);
+    for (int y = 0; y < g.h; y++)  // the outer wall stays whole
+        for (int x = 0; x < g.w; x++)
+            if (x == 0 || y == 0 || x == g.w - 1 || y == g.h - 1) g.proibido[g.i(x, y)] = 1;
     Ponto heroi{f.herox, f.heroy};
     std::vector<Ponto> poupar{heroi};
     if (f.alvotipo) poupar.push_back({f.alvox, f.alvoy});
