@@ -257,3 +257,24 @@ TEST_F(Missao, ColourCodeMatchesOnlyExactColours) {
     EXPECT_EQ(itemdacor({255, 255, 175}), 0);
     EXPECT_EQ(itemdacor({255, 255, 255}), 0);
 }
+
+TEST_F(Missao, BuiltInLayoutsAreTheGeneratorsInMissionOrder) {
+    std::string why;
+    ASSERT_TRUE(carregalayouts(why)) << why;
+    for (int n = 1; n <= 12; n++) {
+        Picture p = geramapa(n);
+        const Bitmap* b = layoutmissao(n);
+        ASSERT_NE(b, nullptr);
+        ASSERT_EQ(b->width, p.w) << n;
+        ASSERT_EQ(b->height, p.h) << n;
+        int diferentes = 0;
+        for (int y = 0; y < p.h; y++)
+            for (int x = 0; x < p.w; x++) {
+                Cor c = b->Pixel(x, y);
+                diferentes += c.r != p.at(x, y)[0] || c.g != p.at(x, y)[1] || c.b != p.at(x, y)[2];
+            }
+        EXPECT_EQ(diferentes, 0) << "layout " << n;
+    }
+    EXPECT_EQ(layoutmissao(0), nullptr);
+    EXPECT_EQ(layoutmissao(13), nullptr);
+}
