@@ -51,19 +51,24 @@ static void poeminimapa() {
     SetItemPicture(item, ImageMapa, "Mapa", true);
 }
 
-void criamapa(uint8_t n) {
-    // 1. The request is served; no defeat yet.
-    preparamissao = false;
-    derrotado = false;
-    // 2. Empty the world (only `tipo` and `heroi` of the units are cleared).
+// Steps 2 and 3: an empty world (of the units only `tipo` and `heroi` are cleared), no research,
+// nothing unlocked.
+static void esvaziamundo() {
     limpaunidades();
     for (int32_t u = 1; u <= MAXUNIDADES; u++) unidades[u].heroi = false;
     limpaobjetos();
     limpaefeitos();
-    // 3. Research and unlocks start over.
     pesquisa4 = pesquisa5 = pesquisa6 = pesquisa7 = 0;
     liberafidelina = liberafazenda = liberaloja = false;
     itenscheat = 3;
+}
+
+void criamapa(uint8_t n) {
+    // 1. The request is served; no defeat yet.
+    preparamissao = false;
+    derrotado = false;
+    // 2. and 3. Empty the world; research and unlocks start over.
+    esvaziamundo();
     // 4. The layout.
     std::string why;
     Bitmap* layout = layoutmissao(n);

@@ -113,6 +113,51 @@ static bool espalhamonstros(Grade& g, std::vector<int>& pool, Ponto heroi) {
     return pool.empty();
 }
 
+// Chests at the dead ends, spread over the maze, every other one with two guards.
+static bool guardabaus(Grade& g, const Ficha& f, const Blocos& b, std::vector<int>& pool, std::vector<Ponto>& baus) {
+    std::vector<Ponto> fins = becos(g, b, {f.herox, f.heroy});
+    for (size_t k = 0; k < f.baus.size(); k++) {
+        Ponto p{-1, -1};
+        for (int folga = 12; folga >= 0 && p.x < 0; folga -= 4)
+            for (size_t j = 0; j < fins.size() && p.x < 0; j++) {
+                bool perto = g.em(fins[j].x, fins[j].y) != 0;
+                for (Ponto q : baus) perto = perto || std::abs(q.x - fins[j].x) + std::abs(q.y - fins[j].y) < folga;
+                if (!perto) p = fins[j];
+            }
+        if (p.x < 0) return false;
+        g.em(p.x, p.y) = CONTEUDOBAU + f.baus[k];
+        baus.push_back(p);
+        int guardas = std::min<int>(k % 2 ? 1 : 2, int(pool.size()));
+        std::vector<int> grupo(pool.begin(), pool.begin() + guardas);
+        pool.erase(pool.begin(), pool.begin() + povoa(g, p.x, p.y, grupo, false, 2));
+    }
+    return true;
+}
+
+// The maze itself: perfect, then loosened by halls and loops, its outer wall whole; the hero's hall,
+// the target's chamber and mission 10's way out at the top.
+static void tracamaze(Grade& g, const Ficha& f, Blocos& b, int n) {
+    escava(g, b);
+    for (int y = 0; y < g.h; y++)
+        for (int x = 0; x < g.w; x++)
+            if (x == 0 || y == 0 || x == g.w - 1 || y == g.h - 1) g.proibido[g.i(x, y)] = 1;
+    std::vector<Ponto> poupar{{f.herox, f.heroy}};
+    if (f.alvotipo) poupar.push_back({f.alvox, f.alvoy});
+    alarga(g, b, bloqueiosdaficha(f), poupar);
+    juntarede(g);
+    abreclareira(g, {f.herox, f.heroy}, 2.5);
+    if (f.alvotipo) {
+        abreclareira(g, {f.alvox, f.alvoy}, 2.3);
+        g.em(f.alvox, f.alvoy) = f.alvotipo;
+    }
+    if (n == 10) {  // the gap in the outer wall under the exit area (270, -60)-(470, 30)
+        abre(g, 6, 0);
+        abre(g, 7, 0);
+        abre(g, 8, 0);
+        juntarede(g);
+    }
+}
+
 Picture labirinto(int n) {
     const Ficha& f = fichamapa(n);
     Grade g(f.w, f.h, 0x6c616269ull + uint64_t(n) * 104729);
@@ -120,48 +165,25 @@ Picture labirinto(int n) {
     Blocos b{(f.w - 1) / 3, (f.h - 1) / 3, {}, {}};
     b.visto.assign(size_t(b.nx) * b.ny, 0);
     b.ligacoes.assign(size_t(b.nx) * b.ny, 0);
-    escava(g, b);
-    for (int y = 0; y < g.h; y++)  // the outer wall stays whole
-        for (int x = 0; x < g.w; x++)
-            if (x == 0 || y == 0 || x == g.w - 1 || y == g.h - 1) g.proibido[g.i(x, y)] = 1;
+    tracamaze(g, f, b, n);
     Ponto heroi{f.herox, f.heroy};
-    std::vector<Ponto> poupar{heroi};
-    if (f.alvotipo) poupar.push_back({f.alvox, f.alvoy});
-    alarga(g, b, bloqueiosdaficha(f), poupar);
-    juntarede(g);
-    // the hero's hall, the target's chamber, and mission 10's way out at the top
-    abreclareira(g, heroi, 2.5);
-    if (f.alvotipo) { abreclareira(g, {f.alvox, f.alvoy}, 2.3); g.em(f.alvox, f.alvoy) = f.alvotipo; }
-    if (n == 10) { abre(g, 7, 0); abre(g, 8, 0); abre(g, 6, 0); juntarede(g); }
     g.em(heroi.x, heroi.y) = CONTEUDOUNIDADE + 9;
     montabase(g, f, 2);
-    // chests at the dead ends, two guards each; the other monsters in the corridors
+    // chests and monsters, then the walls of exactly the table's count and their kinds
     std::vector<int> pool = inimigosdaficha(f);
-    std::vector<Ponto> fins = becos(g, b, heroi);
     std::vector<Ponto> baus;
-    for (size_t k = 0; k < f.baus.size(); k++) {
-        Ponto p{-1, -1};
-        for (int folga = 12; folga >= 0 && p.x < 0; folga -= 4)  // spread the chests over the maze
-            for (size_t j = 0; j < fins.size() && p.x < 0; j++) {
-                bool perto = g.em(fins[j].x, fins[j].y) != 0;
-                for (Ponto q : baus) perto = perto || std::abs(q.x - fins[j].x) + std::abs(q.y - fins[j].y) < folga;
-                if (!perto) p = fins[j];
-            }
-        if (p.x < 0 || g.em(p.x, p.y) != 0) { std::fprintf(stderr, "layout %d: no dead end for a chest\n", n); return Picture(1, 1, 255, 0, 0); }
-        g.em(p.x, p.y) = CONTEUDOBAU + f.baus[k];
-        baus.push_back(p);
-        int guardas = std::min<int>(k % 2 ? 1 : 2, int(pool.size()));
-        std::vector<int> grupo(pool.begin(), pool.begin() + guardas);
-        pool.erase(pool.begin(), pool.begin() + povoa(g, p.x, p.y, grupo, false, 2));
-    }
     std::string why;
-    if (!espalhamonstros(g, pool, heroi) || !preenche(g, bloqueiosdaficha(f), why)) {
-        std::fprintf(stderr, "layout %d: %s\n", n, why.empty() ? "no room for the monsters" : why.c_str());
+    if (!guardabaus(g, f, b, pool, baus)) why = "no dead end for a chest";
+    else if (!espalhamonstros(g, pool, heroi)) why = "no room for the monsters";
+    else preenche(g, bloqueiosdaficha(f), why);
+    if (!why.empty()) {
+        std::fprintf(stderr, "layout %d: %s\n", n, why.c_str());
         return Picture(1, 1, 255, 0, 0);
     }
-    poupar.insert(poupar.end(), baus.begin(), baus.end());
-    tipificatudo(g, f, poupar);
-    for (Contagem o : f.objetos)
+    baus.push_back(heroi);
+    if (f.alvotipo) baus.push_back({f.alvox, f.alvoy});
+    tipificatudo(g, f, baus);
+    for (Contagem o : f.objetos)  // floor marks, and traps on the paths (none by the hero)
         if (!objetobloqueia(o.tipo)) espalha(g, o.tipo, o.qtd - contaconteudo(g, o.tipo), {heroi}, o.tipo == 21 ? 8 : 3);
     return pintagrade(g);
 }
