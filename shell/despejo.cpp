@@ -6,6 +6,7 @@
 
 #include "input/mouse.h"
 #include "shell/shell.h"
+#include "world/despejo.h"
 #include "world/estado.h"
 
 std::string jsontexto(const std::string& s) {
@@ -53,5 +54,7 @@ std::string despejoestado() {
     campo(j, "cenafinal", cenafinal);
     campo(j, "telacheia", telacheia);
     campo(j, "mostrahptodos", mostrahptodos);
+    std::string mundo = despejomundo();
+    if (!mundo.empty()) j += "," + mundo;
     return j + "}\n";
 }

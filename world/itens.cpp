@@ -5,22 +5,23 @@ Item itenstabela[MAXITENS + 1];
 
 namespace {
 
-// Columns: name; description lines 1..3; carried bonuses strength, agility, intelligence, damage,
-// armour; HP and MP regeneration per second; speed; permanent strength, agility, intelligence;
-// HP and MP restored; evasion percent; experience; picture; consumed; raises skeletons.
+// One row per item: name; description lines; carried bonuses (strength, agility, intelligence,
+// damage, armour, HP and MP regeneration per second, speed); permanent gains when used; HP and MP
+// restored; evasion percent; experience given; picture; consumed when used; raises skeletons.
+// Fields left out are 0.
 struct LinhaItem {
     const char* nome;
     const char* linha1;
-    const char* linha2;
-    const char* linha3;
-    uint8_t forca, agilidade, inteligencia, dano, armadura;
-    double regenhp, regenmp, velocidade;
-    uint8_t forcap, agilidadep, inteligenciap;
-    uint16_t recuperahp, recuperamp;
-    uint8_t evasao;
-    uint16_t experiencia;
-    uint8_t figura;
-    bool consumivel, esqueletos;
+    const char* linha2 = "";
+    const char* linha3 = "";
+    uint8_t forca = 0, agilidade = 0, inteligencia = 0, dano = 0, armadura = 0;
+    double regenhp = 0, regenmp = 0, velocidade = 0;
+    uint8_t forcap = 0, agilidadep = 0, inteligenciap = 0;
+    uint16_t recuperahp = 0, recuperamp = 0;
+    uint8_t evasao = 0;
+    uint16_t experiencia = 0;
+    uint8_t figura = 0;
+    bool consumivel = false, esqueletos = false;
 };
 
 constexpr const char* PARA = "para o Seu Vorlando";
@@ -29,73 +30,105 @@ constexpr const char* SEGUNDO = "segundo para o Seu Vorlando";
 
 constexpr LinhaItem TABELA[] = {
     // 1 Anel da proteção +1
-    {"Anel da proteção +1", "Adiciona 1 ponto de armadura", PARA, "", 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, false, false},
+    {.nome = "Anel da proteção +1", .linha1 = "Adiciona 1 ponto de armadura", .linha2 = PARA,
+     .armadura = 1, .figura = 1},
     // 2 Anel da proteção +2
-    {"Anel da proteção +2", "Adiciona 2 pontos de armadura", PARA, "", 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, false, false},
+    {.nome = "Anel da proteção +2", .linha1 = "Adiciona 2 pontos de armadura", .linha2 = PARA,
+     .armadura = 2, .figura = 1},
     // 3 Anel da proteção +3
-    {"Anel da proteção +3", "Adiciona 3 pontos de armadura", PARA, "", 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, false, false},
+    {.nome = "Anel da proteção +3", .linha1 = "Adiciona 3 pontos de armadura", .linha2 = PARA,
+     .armadura = 3, .figura = 1},
     // 4 Garras de ataque +5
-    {"Garras de ataque +5", "Adiciona 5 pontos de poder", ATAQUE, "", 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, false, false},
+    {.nome = "Garras de ataque +5", .linha1 = "Adiciona 5 pontos de poder", .linha2 = ATAQUE,
+     .dano = 5, .figura = 2},
     // 5 Garras de ataque +10
-    {"Garras de ataque +10", "Adiciona 10 pontos de poder", ATAQUE, "", 0, 0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, false, false},
+    {.nome = "Garras de ataque +10", .linha1 = "Adiciona 10 pontos de poder", .linha2 = ATAQUE,
+     .dano = 10, .figura = 2},
     // 6 Garras de ataque +15
-    {"Garras de ataque +15", "Adiciona 15 pontos de poder", ATAQUE, "", 0, 0, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, false, false},
+    {.nome = "Garras de ataque +15", .linha1 = "Adiciona 15 pontos de poder", .linha2 = ATAQUE,
+     .dano = 15, .figura = 2},
     // 7 Anel da regeneração
-    {"Anel da regeneração", "Regenera 1 ponto de HP por", SEGUNDO, "", 0, 0, 0, 0, 0, 1.0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, false, false},
+    {.nome = "Anel da regeneração", .linha1 = "Regenera 1 ponto de HP por", .linha2 = SEGUNDO,
+     .regenhp = 1.0, .figura = 3},
     // 8 Pedra de MANA
-    {"Pedra de MANA", "Regenera 1 ponto de MP por", SEGUNDO, "", 0, 0, 0, 0, 0, 0, 1.0, 0, 0, 0, 0, 0, 0, 0, 0, 4, false, false},
+    {.nome = "Pedra de MANA", .linha1 = "Regenera 1 ponto de MP por", .linha2 = SEGUNDO,
+     .regenmp = 1.0, .figura = 4},
     // 9 Botas da velocidade
-    {"Botas da velocidade", "Aumenta a velocidade", "do Seu Vorlando", "", 0, 0, 0, 0, 0, 0, 0, 1.0, 0, 0, 0, 0, 0, 0, 0, 5, false, false},
+    {.nome = "Botas da velocidade", .linha1 = "Aumenta a velocidade", .linha2 = "do Seu Vorlando",
+     .velocidade = 1.0, .figura = 5},
     // 10 Anel da agilidade +5
-    {"Anel da agilidade +5", "Adiciona 5 pontos de agilidade", PARA, "", 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 6, false, false},
+    {.nome = "Anel da agilidade +5", .linha1 = "Adiciona 5 pontos de agilidade", .linha2 = PARA,
+     .agilidade = 5, .figura = 6},
     // 11 Anel da agilidade +10
-    {"Anel da agilidade +10", "Adiciona 10 pontos de agilidade", PARA, "", 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 6, false, false},
+    {.nome = "Anel da agilidade +10", .linha1 = "Adiciona 10 pontos de agilidade", .linha2 = PARA,
+     .agilidade = 10, .figura = 6},
     // 12 Anel da agilidade +15
-    {"Anel da agilidade +15", "Adiciona 15 pontos de agilidade", PARA, "", 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 6, false, false},
+    {.nome = "Anel da agilidade +15", .linha1 = "Adiciona 15 pontos de agilidade", .linha2 = PARA,
+     .agilidade = 15, .figura = 6},
     // 13 Manto da inteligência +3
-    {"Manto da inteligência +3", "Adiciona 3 pontos de inteligência", PARA, "", 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, false, false},
+    {.nome = "Manto da inteligência +3", .linha1 = "Adiciona 3 pontos de inteligência", .linha2 = PARA,
+     .inteligencia = 3, .figura = 7},
     // 14 Manto da inteligência +6
-    {"Manto da inteligência +6", "Adiciona 6 pontos de inteligência", PARA, "", 0, 0, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, false, false},
+    {.nome = "Manto da inteligência +6", .linha1 = "Adiciona 6 pontos de inteligência", .linha2 = PARA,
+     .inteligencia = 6, .figura = 7},
     // 15 Manto da inteligência +9
-    {"Manto da inteligência +9", "Adiciona 9 pontos de inteligência", PARA, "", 0, 0, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, false, false},
+    {.nome = "Manto da inteligência +9", .linha1 = "Adiciona 9 pontos de inteligência", .linha2 = PARA,
+     .inteligencia = 9, .figura = 7},
     // 16 Medalhão da coragem
-    {"Medalhão da coragem", "Adiciona 5 pontos de força e", "inteligência para o Seu Vorlando", "", 5, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, false, false},
+    {.nome = "Medalhão da coragem", .linha1 = "Adiciona 5 pontos de força e", .linha2 = "inteligência para o Seu Vorlando",
+     .forca = 5, .inteligencia = 5, .figura = 8},
     // 17 Elmo dos reis
-    {"Elmo dos reis", "Adiciona 5 pontos de força ,", "agilidade e inteligência", PARA, 5, 5, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 9, false, false},
+    {.nome = "Elmo dos reis", .linha1 = "Adiciona 5 pontos de força ,", .linha2 = "agilidade e inteligência", .linha3 = PARA,
+     .forca = 5, .agilidade = 5, .inteligencia = 5, .figura = 9},
     // 18 Talismã da evasão
-    {"Talismã da evasão", "Acrescenta 15% de chance", "de esquivar de um golpe inimigo", "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 15, 0, 10, false, false},
+    {.nome = "Talismã da evasão", .linha1 = "Acrescenta 15% de chance", .linha2 = "de esquivar de um golpe inimigo",
+     .evasao = 15, .figura = 10},
     // 19 Livro da força
-    {"Livro da força", "Acrescenta 1 ponto permanente", "para a força do Seu Vorlando", "", 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 11, true, false},
+    {.nome = "Livro da força", .linha1 = "Acrescenta 1 ponto permanente", .linha2 = "para a força do Seu Vorlando",
+     .forcap = 1, .figura = 11, .consumivel = true},
     // 20 Livro da agilidade
-    {"Livro da agilidade", "Acrescenta 1 ponto permanente", "para a agilidade do Seu Vorlando", "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 12, true, false},
+    {.nome = "Livro da agilidade", .linha1 = "Acrescenta 1 ponto permanente", .linha2 = "para a agilidade do Seu Vorlando",
+     .agilidadep = 1, .figura = 12, .consumivel = true},
     // 21 Livro da inteligência
-    {"Livro da inteligência", "Acrescenta 1 ponto permanente", "para a inteligência do Seu Vorlando", "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 13, true, false},
+    {.nome = "Livro da inteligência", .linha1 = "Acrescenta 1 ponto permanente", .linha2 = "para a inteligência do Seu Vorlando",
+     .inteligenciap = 1, .figura = 13, .consumivel = true},
     // 22 Livro da experiência +100
-    {"Livro da experiência +100", "Adiciona 100 pontos de experiência", PARA, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 100, 14, true, false},
+    {.nome = "Livro da experiência +100", .linha1 = "Adiciona 100 pontos de experiência", .linha2 = PARA,
+     .experiencia = 100, .figura = 14, .consumivel = true},
     // 23 Livro da experiência +200
-    {"Livro da experiência +200", "Adiciona 200 pontos de experiência", PARA, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 200, 14, true, false},
+    {.nome = "Livro da experiência +200", .linha1 = "Adiciona 200 pontos de experiência", .linha2 = PARA,
+     .experiencia = 200, .figura = 14, .consumivel = true},
     // 24 Livro da experiência +300
-    {"Livro da experiência +300", "Adiciona 300 pontos de experiência", PARA, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 300, 14, true, false},
+    {.nome = "Livro da experiência +300", .linha1 = "Adiciona 300 pontos de experiência", .linha2 = PARA,
+     .experiencia = 300, .figura = 14, .consumivel = true},
     // 25 Refresco de limão - peq.
-    {"Refresco de limão - peq.", "Recupera 100 Hps", PARA, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 100, 0, 0, 0, 15, true, false},
+    {.nome = "Refresco de limão - peq.", .linha1 = "Recupera 100 Hps", .linha2 = PARA,
+     .recuperahp = 100, .figura = 15, .consumivel = true},
     // 26 Refresco de limão - gra.
-    {"Refresco de limão - gra.", "Recupera 300 Hps", PARA, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 300, 0, 0, 0, 16, true, false},
+    {.nome = "Refresco de limão - gra.", .linha1 = "Recupera 300 Hps", .linha2 = PARA,
+     .recuperahp = 300, .figura = 16, .consumivel = true},
     // 27 Refresco de groselha - peq.
-    {"Refresco de groselha - peq.", "Recupera 50 Mps", PARA, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 50, 0, 0, 17, true, false},
+    {.nome = "Refresco de groselha - peq.", .linha1 = "Recupera 50 Mps", .linha2 = PARA,
+     .recuperamp = 50, .figura = 17, .consumivel = true},
     // 28 Refresco de groselha - gra.
-    {"Refresco de groselha - gra.", "Recupera 150 Mps", PARA, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 150, 0, 0, 18, true, false},
+    {.nome = "Refresco de groselha - gra.", .linha1 = "Recupera 150 Mps", .linha2 = PARA,
+     .recuperamp = 150, .figura = 18, .consumivel = true},
     // 29 Refresco de tamarindo - peq.
-    {"Refresco de tamarindo - peq.", "Recupera 100 Hps e 50 Mps", PARA, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 100, 50, 0, 0, 19, true, false},
+    {.nome = "Refresco de tamarindo - peq.", .linha1 = "Recupera 100 Hps e 50 Mps", .linha2 = PARA,
+     .recuperahp = 100, .recuperamp = 50, .figura = 19, .consumivel = true},
     // 30 Refresco de tamarindo - gra.
-    {"Refresco de tamarindo - gra.", "Recupera 300 Hps e 150 Mps", PARA, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 300, 150, 0, 0, 20, true, false},
+    {.nome = "Refresco de tamarindo - gra.", .linha1 = "Recupera 300 Hps e 150 Mps", .linha2 = PARA,
+     .recuperahp = 300, .recuperamp = 150, .figura = 20, .consumivel = true},
     // 31 Bandeira do JAPÃO
-    {"Bandeira do JAPÃO", "Regenera 1 Hp e 1 Mp por", SEGUNDO, "", 0, 0, 0, 0, 0, 1.0, 1.0, 0, 0, 0, 0, 0, 0, 0, 0, 21, false, false},
+    {.nome = "Bandeira do JAPÃO", .linha1 = "Regenera 1 Hp e 1 Mp por", .linha2 = SEGUNDO,
+     .regenhp = 1.0, .regenmp = 1.0, .figura = 21},
     // 32 KATANA
-    {"KATANA", "Adiciona 30 pontos de poder", ATAQUE, "", 0, 0, 0, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 22, false, false},
+    {.nome = "KATANA", .linha1 = "Adiciona 30 pontos de poder", .linha2 = ATAQUE, .dano = 30, .figura = 22},
     // 33 Armadura SAMURAI
-    {"Armadura SAMURAI", "Adiciona 5 pontos de armadura", PARA, "", 0, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 23, false, false},
+    {.nome = "Armadura SAMURAI", .linha1 = "Adiciona 5 pontos de armadura", .linha2 = PARA,
+     .armadura = 5, .figura = 23},
     // 34 LUCIFER'S STAFF OF DEATH
-    {"LUCIFER'S STAFF OF DEATH", "?", "", "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 24, false, true},
+    {.nome = "LUCIFER'S STAFF OF DEATH", .linha1 = "?", .figura = 24, .esqueletos = true},
 };
 static_assert(sizeof(TABELA) / sizeof(TABELA[0]) == MAXITENS, "one row per item");
 

@@ -5,7 +5,10 @@ Unidade unidades[MAXUNIDADES + 1];
 Unidade heroisalvo;
 
 void limpaunidades() {
-    for (int32_t u = 1; u <= MAXUNIDADES; u++) unidades[u].tipo = 0;
+    for (int32_t u = 1; u <= MAXUNIDADES; u++) {
+        unidades[u].tipo = 0;
+        unidades[u].heroi = false;  // no stale hero is carried into the next mission
+    }
 }
 
 void novoheroisalvo() {

@@ -126,7 +126,8 @@ constexpr int32_t MAXUNIDADES = 250;
 extern Unidade unidades[MAXUNIDADES + 1];  // slot 0 is never used: 0 means no unit
 extern Unidade heroisalvo;                 // the hero carried from mission to mission
 
-// Frees every unit slot (`tipo` 0); the other fields keep their values, as when a unit dies.
+// Empties the table for a new mission: every slot gets `tipo` 0 and loses the hero flag; the
+// other fields keep their values, as when a unit dies.
 void limpaunidades();
 // The new-game hero: level 1, 23/18/13, fire bolt at level 1, no items.
 void novoheroisalvo();
