@@ -2,6 +2,7 @@
 // and the target, chests down side paths, monsters in camps, and forest everywhere else.
 #include "mapas/missao.h"
 
+#include <cmath>
 #include <cstdio>
 
 struct Retangulo {
@@ -43,14 +44,22 @@ static const PlanoFloresta& planode(int n) {
     return planos[0];
 }
 
+// A thick wood the roads must go round, its long sides waving so it does not look ruled.
+static void fechamata(Grade& g, Retangulo r, int n) {
+    bool deitada = r.x1 - r.x0 > r.y1 - r.y0;
+    for (int y = r.y0; y <= r.y1; y++)
+        for (int x = r.x0; x <= r.x1; x++) {
+            int onda = int(std::lround(1.6 * std::sin((deitada ? x : y) * 0.45 + n)));
+            int cx = deitada ? x : x + onda, cy = deitada ? y + onda : y;
+            if (g.dentro(cx, cy)) g.proibido[g.i(cx, cy)] = 1;
+        }
+}
+
 Picture florestal(int n) {
     const Ficha& f = fichamapa(n);
     const PlanoFloresta& pl = planode(n);
     Grade g(f.w, f.h, 0x6d617061ull * 131 + uint64_t(n) * 7777);
-    for (Retangulo r : pl.matas)
-        for (int y = r.y0; y <= r.y1; y++)
-            for (int x = r.x0; x <= r.x1; x++)
-                if (g.dentro(x, y)) g.proibido[g.i(x, y)] = 1;
+    for (Retangulo r : pl.matas) fechamata(g, r, n);
     if (n == 1) g.proibido[g.i(10, 3)] = g.proibido[g.i(10, 4)] = 1;  // the old trees by the northern path
     // 1. The hero's clearing or base, then the roads through the waypoints.
     clareira(g, f.herox, f.heroy, pl.raiobase);
