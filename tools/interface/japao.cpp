@@ -34,17 +34,18 @@ static void mapa(cairo_t* cr) {  // page 1: the four big islands and Tokyo
     }
     Tom terra = hex(0x7aa04a);
     ilha(cr, {300, 40, 350, 30, 380, 55, 360, 85, 320, 90, 300, 70}, terra);                         // Hokkaido
-    ilha(cr, {300, 100, 320, 110, 310, 160, 290, 200, 240, 225, 180, 240, 150, 235, 175, 215, 240, 195, 270, 160, 285, 120}, terra);  // Honshu
-    ilha(cr, {170, 250, 205, 245, 215, 260, 185, 268}, terra);                                        // Shikoku
-    ilha(cr, {110, 245, 140, 240, 148, 270, 130, 295, 105, 285}, terra);                              // Kyushu
-    brilho(cr, 282, 182, 10, hex(0xff6040), 0.8);
-    elipse(cr, 282, 182, 4, 4);
+    ilha(cr, {305, 98, 322, 110, 326, 140, 318, 170, 302, 192, 275, 208, 240, 220, 200, 232, 160, 242, 140, 238, 150, 226,
+              185, 212, 222, 196, 252, 178, 272, 158, 284, 132, 292, 108}, terra);                    // Honshu
+    ilha(cr, {165, 252, 200, 246, 214, 256, 196, 266, 170, 266}, terra);                                        // Shikoku
+    ilha(cr, {100, 248, 128, 240, 142, 252, 140, 278, 122, 298, 104, 290, 96, 268}, terra);                              // Kyushu
+    brilho(cr, 306, 180, 10, hex(0xff6040), 0.8);
+    elipse(cr, 306, 180, 4, 4);
     chapado(cr, VERMELHO, 1);
     letreiro(cr, "HOKKAIDO", 340, 20, 15, CREME, TINTA, 3);
-    letreiro(cr, "HONSHU", 215, 160, 17, CREME, TINTA, 3);
-    letreiro(cr, "SHIKOKU", 235, 290, 14, CREME, TINTA, 3);
-    letreiro(cr, "KYUSHU", 70, 250, 14, CREME, TINTA, 3);
-    letreiro(cr, "TOKYO", 330, 195, 16, hex(0xf8d040), TINTA, 3);
+    letreiro(cr, "HONSHU", 205, 178, 17, CREME, TINTA, 3);
+    letreiro(cr, "SHIKOKU", 200, 290, 14, CREME, TINTA, 3);
+    letreiro(cr, "KYUSHU", 60, 240, 14, CREME, TINTA, 3);
+    letreiro(cr, "TOKYO", 355, 186, 16, hex(0xf8d040), TINTA, 3);
     // compass rose
     poligono(cr, {60, 40, 66, 60, 60, 80, 54, 60});
     pinta(cr, hex(0xe8c050), 1);
