@@ -26,14 +26,18 @@ static void duelo(cairo_t* cr) {  // 1: the duel is won; Dona Quiteva's hall lie
     }
     // the witch-queen's cane and round glasses on the floor
     cairo_new_path(cr);
-    cairo_move_to(cr, 250, 262);
-    cairo_line_to(cr, 320, 270);
+    cairo_move_to(cr, 220, 262);
+    cairo_line_to(cr, 280, 272);
     traco(cr, hex(0x1a1008), 4);
     traco(cr, hex(0x6a4020), 2.5);
     for (double s : {-1.0, 1.0}) {
-        elipse(cr, 290 + s * 8, 280, 6, 4);
+        elipse(cr, 240 + s * 8, 282, 6, 4);
         traco(cr, hex(0xd8a838), 1.8);
     }
+    // all that is left of Dona Quiteva: her hat-pin's ruby glinting among the stones
+    brilho(cr, 300, 276, 8, hex(0xff4060), 0.8);
+    elipse(cr, 300, 276, 2.5, 2.5);
+    pinta(cr, hex(0xd01830), 0.6);
     silhueta(cr, VORLANDO, 160, 250, 120, SOMBRA, 1);
     pinceladas(cr, rng, 0, 0, W, H, hex(0x6a3a3a), 200, 0.07);
 }
