@@ -908,11 +908,6 @@ static void portal(cairo_t* cr, bool f2) {
     cairo_arc(cr, 35, 37, 25, M_PI * 0.62, M_PI * 2.38);
     cairo_arc_negative(cr, 35, 37, 19, M_PI * 2.38, M_PI * 0.62);
     cairo_close_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 35, 37);
-    cairo_scale(cr, 1, 1.2);
-    cairo_translate(cr, -35, -37);
-    cairo_restore(cr);
     pinta(cr, hex(0x6a6478), 1.4);
     for (int i = 0; i < 9; i++) {
         double a = M_PI * 0.62 + i * (M_PI * 1.76) / 8;
