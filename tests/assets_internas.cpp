@@ -99,6 +99,29 @@ TEST_F(ImagensInternas, TamanhosQueOPainelEspera) {
     for (int i = 0; i < 7; i++) EXPECT_EQ(ItemWidth(DXImageListStatus, i) * 100 + ItemHeight(DXImageListStatus, i), 1717);
 }
 
+TEST_F(ImagensInternas, BordasDasFigurasRecortadasNaoTemHaloClaro) {
+    // a keyed picture's edge pixels next to the white key must not be near-white, or the cut shows
+    for (ImageList* l : {&DXImageListIcones, &DXImageListCursor, &DXImageListBotoes, &DXImageListItens})
+        for (const ImageItem& item : l->items) {
+            if (!item.transparent) continue;
+            const Bitmap& b = item.picture;
+            int halos = 0;
+            for (int32_t y = 0; y < b.height; y++)
+                for (int32_t x = 0; x < b.width; x++) {
+                    Cor c = b.Pixel(x, y);
+                    if (corpixel(c) == corpixel(BRANCO) || c.r < 225 || c.g < 225 || c.b < 225) continue;
+                    for (int d = 0; d < 4; d++) {
+                        int nx = x + (d == 0) - (d == 1), ny = y + (d == 2) - (d == 3);
+                        if (nx >= 0 && ny >= 0 && nx < b.width && ny < b.height && corpixel(b.Pixel(nx, ny)) == corpixel(BRANCO)) {
+                            halos++;
+                            break;
+                        }
+                    }
+                }
+            EXPECT_EQ(halos, 0) << item.name;
+        }
+}
+
 TEST_F(ImagensInternas, PontoQuenteDoCursorCaiSobreODesenho) {
     // (cursordx, cursordy) of each pointer picture: the mouse position lands on the drawing
     const int quente[7][2] = {{3, 0}, {28, 65}, {30, 50}, {38, 52}, {14, 14}, {5, 42}, {43, 28}};
