@@ -59,14 +59,15 @@ Sinal som_loja() {
 // One brass note: a sawtooth whose filter opens with the breath, a scoop into pitch and a late vibrato.
 static Sinal corneta(double freq, double dur) {
     double fase = 0;
-    Suave filtro;
+    Suave filtro, filtro2;
     return gerar(dur + 0.25, [&](double t) {
         double vib = 1 + 0.006 * onda_seno(5.2 * t) * std::min(1.0, t / 0.4);
         double scoop = 1 - 0.04 * decai(t, 0.03);
         fase += freq * vib * scoop / TAXA;
         double env = adsr(t, dur, 0.04, 0.15, 0.75, 0.2);
         double v = onda_serra(fase) + 0.3 * onda_serra(fase * 0.5);
-        return filtro(v, 300 + 2600 * env) * env;
+        double corte = 250 + 1500 * env;  // two gentle poles: a round brass, not a buzz
+        return filtro2(filtro(v, corte), corte) * env;
     });
 }
 

@@ -80,12 +80,13 @@ static Sinal sino(double f, double gate, double vel, Rng&) {
 
 static Sinal metais(double f, double gate, double vel, Rng&) {
     double fase = 0;
-    Suave filtro;
+    Suave filtro, filtro2;
     return gerar(gate + 0.25, [&](double t) {
         double vib = 1 + 0.005 * onda_seno(5.2 * t) * std::min(1.0, t / 0.4);
         fase += f * vib * (1 - 0.03 * decai(t, 0.025)) / TAXA;
         double env = adsr(t, gate, 0.04, 0.2, 0.7, 0.18);
-        return filtro(onda_serra(fase) + 0.3 * onda_serra(fase * 0.5), 250 + 2400 * env * vel) * env * vel * 0.6;
+        double corte = 250 + 1600 * env * vel;
+        return filtro2(filtro(onda_serra(fase) + 0.3 * onda_serra(fase * 0.5), corte), corte) * env * vel * 0.8;
     });
 }
 
