@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <map>
 #include <string>
 
@@ -109,9 +110,13 @@ void acrescentar(std::vector<Nota>& v, const Grade& g, int passo, int dur, doubl
     v.push_back({passo * g.passo + folga, dur * g.passo, midi, vel * r.range(0.88, 1.0), i});
 }
 
-void acompanhar(std::vector<Nota>& v, const Grade& g, int bar, int d, Rng& r) {
+void acompanhar(std::vector<Nota>& v, const Grade& g, int bar, int d, bool leve, Rng& r) {
     const Estilo& e = g.e;
     int base = bar * g.porcomp;
+    if (leve) {  // a quiet section: the chord held, nothing moving under the tune
+        for (int k : {0, 2, 4}) acrescentar(v, g, base, g.porcomp - 1, graumidi(e, d + k, 0) - (d + k > 4 ? 12 : 0), 0.4, e.harmonia, r);
+        return;
+    }
     if (e.acompanhamento == 0 || e.acompanhamento == 2)
         for (int k : {0, 2, 4}) acrescentar(v, g, base, g.porcomp - 1, graumidi(e, d + k, 0) - (d + k > 4 ? 12 : 0), 0.5, e.harmonia, r);
     if (e.acompanhamento == 1 || e.acompanhamento == 2) {
@@ -126,11 +131,15 @@ void acompanhar(std::vector<Nota>& v, const Grade& g, int bar, int d, Rng& r) {
         }
 }
 
-void baixar(std::vector<Nota>& v, const Grade& g, int bar, int d, Rng& r) {
+void baixar(std::vector<Nota>& v, const Grade& g, int bar, int d, bool leve, Rng& r) {
     const Estilo& e = g.e;
     int base = bar * g.porcomp;
     double raiz = graumidi(e, d, -2), quinta = graumidi(e, d + 4, -2);
     if (raiz > e.tonica - 17) { raiz -= 12; quinta -= 12; }
+    if (leve) {
+        acrescentar(v, g, base, g.porcomp - 1, raiz, 0.6, BAIXO, r);
+        return;
+    }
     if (e.baixo == 0) acrescentar(v, g, base, g.porcomp - 1, raiz, 0.8, BAIXO, r);
     if (e.baixo == 1) {
         int meio = g.porcomp == 16 ? 8 : 8;
@@ -160,43 +169,59 @@ const std::map<int, std::vector<Golpe>> BATERIAS = {
          {CHIMBAL, 8, 0.4}, {CHIMBAL, 10, 0.3}, {CHIMBAL, 12, 0.4}, {CHIMBAL, 14, 0.3}}},  // the final war
 };
 
-void percutir(std::vector<Nota>& v, const Grade& g, int bar, bool fimdesecao, bool iniciodesecao, Rng& r) {
+void percutir(std::vector<Nota>& v, const Grade& g, int bar, bool fimdesecao, bool iniciodesecao, bool leve, Rng& r) {
     auto it = BATERIAS.find(g.e.bateria);
     if (it == BATERIAS.end()) return;
     int base = bar * g.porcomp;
-    for (const Golpe& gp : it->second)
-        if (gp.passo < g.porcomp && !(fimdesecao && gp.passo >= 12 && gp.i == CAIXA))
-            acrescentar(v, g, base + gp.passo, 1, 60, gp.vel, gp.i, r);
+    // a quiet section keeps the drums out; only its last bar's roll brings them back
+    if (!leve)
+        for (const Golpe& gp : it->second)
+            if (gp.passo < g.porcomp && !(fimdesecao && gp.passo >= 12 && gp.i == CAIXA))
+                acrescentar(v, g, base + gp.passo, 1, 60, gp.vel, gp.i, r);
     if (fimdesecao && g.e.bateria != 3)  // a roll into the next section
         for (int s = 12; s < 16 && s < g.porcomp; s++) acrescentar(v, g, base + s, 1, 60, 0.4 + 0.1 * (s - 12), CAIXA, r);
-    if (iniciodesecao && g.e.bateria != 3 && g.e.bateria != 4) acrescentar(v, g, base, 1, 60, 0.7, PRATO, r);
+    if (iniciodesecao && !leve && g.e.bateria != 3 && g.e.bateria != 4) acrescentar(v, g, base, 1, 60, 0.7, PRATO, r);
+}
+
+// The tune of one section. From its second time on a loud section gets a second voice a third below
+// on the long notes; the first section holds the tune back four bars so the track can open.
+void melodia(std::vector<Nota>& v, const Grade& g, const std::vector<NotaFrase>& frase, int secao, int vez, bool leve,
+             Instrumento lead, Rng& r) {
+    int primeiro = secao * COMPASSOSFRASE * g.porcomp;
+    for (const NotaFrase& n : frase) {
+        if (secao == 0 && n.passo < 4 * g.porcomp) continue;
+        int dur = std::max(1, n.dur - 1);
+        acrescentar(v, g, primeiro + n.passo, dur, graumidi(g.e, n.grau, g.e.oitavamelodia), leve ? 0.65 : 0.8, lead, r);
+        if (vez > 0 && !leve && n.dur >= 4)
+            acrescentar(v, g, primeiro + n.passo, dur, graumidi(g.e, n.grau - 2, g.e.oitavamelodia), 0.4, CORDAS, r);
+    }
 }
 
 }  // namespace
 
+// The form's letters name the sections: A and B loud, a and b the same music played quietly.
 std::vector<Nota> compor(const Estilo& e, uint64_t semente, int& passo, int& total) {
     Rng r(semente);
     passo = int(std::lround(TAXA * 60.0 / e.bpm / 4));
     Grade g{e, passo, e.tempos * 4};
     std::map<char, std::vector<NotaFrase>> frases;
-    for (const char* c = e.forma; *c; c++)
-        if (!frases.count(*c)) frases[*c] = frase(r, g, *c == 'A' ? e.secaoa : e.secaob);
+    for (const char* c = e.forma; *c; c++) {
+        char letra = char(std::toupper(*c));
+        if (!frases.count(letra)) frases[letra] = frase(r, g, letra == 'A' ? e.secaoa : e.secaob);
+    }
     std::vector<Nota> v;
     std::map<char, int> vezes;
     int secao = 0;
     for (const char* c = e.forma; *c; c++, secao++) {
-        const int* prog = *c == 'A' ? e.secaoa : e.secaob;
-        int primeiro = secao * COMPASSOSFRASE;
-        int vez = vezes[*c]++;
-        Instrumento lead = *c == 'A' ? e.melodia : e.melodia2;
-        // the first time through, the tune waits four bars so the track can open
-        for (const NotaFrase& n : frases[*c])
-            if (!(secao == 0 && n.passo < 4 * g.porcomp))
-                acrescentar(v, g, primeiro * g.porcomp + n.passo, std::max(1, n.dur - 1), graumidi(e, n.grau, e.oitavamelodia), vez % 2 ? 0.85 : 0.75, lead, r);
+        char letra = char(std::toupper(*c));
+        bool leve = letra != *c;
+        const int* prog = letra == 'A' ? e.secaoa : e.secaob;
+        melodia(v, g, frases[letra], secao, vezes[letra]++, leve, letra == 'A' ? e.melodia : e.melodia2, r);
         for (int b = 0; b < COMPASSOSFRASE; b++) {
-            acompanhar(v, g, primeiro + b, prog[b], r);
-            baixar(v, g, primeiro + b, prog[b], r);
-            percutir(v, g, primeiro + b, b == COMPASSOSFRASE - 1, b == 0, r);
+            int bar = secao * COMPASSOSFRASE + b;
+            acompanhar(v, g, bar, prog[b], leve, r);
+            baixar(v, g, bar, prog[b], leve, r);
+            percutir(v, g, bar, b == COMPASSOSFRASE - 1, b == 0, leve, r);
         }
     }
     total = int(std::string(e.forma).size()) * COMPASSOSFRASE * g.porcomp * passo;
