@@ -18,7 +18,7 @@ Sinal ruidovarrido(Rng& r, double dur, double f0, double f1, double q, double at
     for (size_t i = 0; i < s.size(); i++) {
         double t = double(i) / TAXA;
         if (i % 32 == 0) f.passabanda(f0 * std::pow(f1 / f0, t / dur), q);
-        double env = std::min(1.0, t / ataque) * decai(t - ataque, meia);
+        double env = (t < ataque ? t / ataque : decai(t - ataque, meia)) * std::min(1.0, (dur - t) / 0.005);
         s[i] = float(f(ruido(r)) * env);
     }
     return s;

@@ -14,11 +14,17 @@ using Sinal = std::vector<float>;
 inline int amostras(double segundos) { return int(std::lround(segundos * TAXA)); }
 inline double midifreq(double nota) { return 440.0 * std::pow(2.0, (nota - 69.0) / 12.0); }
 
-// Fills `dur` seconds by calling f(t) for every sample time t.
+// Fills `dur` seconds by calling f(t) for every sample time t; the last 5 ms fade out so a piece
+// cut short never ends in a click.
 template <class F>
 Sinal gerar(double dur, F f) {
     Sinal s(size_t(amostras(dur)));
-    for (size_t i = 0; i < s.size(); i++) s[i] = float(f(double(i) / TAXA));
+    size_t fim = size_t(amostras(0.005));
+    for (size_t i = 0; i < s.size(); i++) {
+        double v = f(double(i) / TAXA);
+        size_t resta = s.size() - i;
+        s[i] = float(resta < fim ? v * double(resta) / double(fim) : v);
+    }
     return s;
 }
 
