@@ -84,6 +84,9 @@ TEST(ConteudoSons, OsQuarentaESeisSonsSaoPcmCurtosESemCorte) {
         EXPECT_LE(seg, 6.0) << nomesom(n) << ": a game sound must be short";
         EXPECT_LT(pico(l.amostras), 0.98) << nomesom(n) << " clips";
         EXPECT_GT(pico(l.amostras), 0.5) << nomesom(n) << " is too quiet to sit with the others";
+        // a sound starts and stops at rest, or the mixer clicks
+        EXPECT_LT(std::fabs(l.amostras.front()), 0.02) << nomesom(n);
+        EXPECT_LT(std::fabs(l.amostras.back()), 0.02) << nomesom(n);
     }
 }
 

@@ -33,5 +33,6 @@ Sinal som_esfera();         // 43
 Sinal som_livro();          // 44
 Sinal som_goles();          // 45 (the gulps; the sigh is a voice)
 Sinal som_partida();        // 46
+Sinal som_rosnado();        // the demon clearing its throat before it speaks (31)
 Sinal som_magia();          // the swell under the witch's summoning (21)
 Sinal som_semdinheiro();    // the empty purse under 29

@@ -136,3 +136,10 @@ Sinal som_magia() {
     misturar(s, baque(70, 30, 0.2, 0.8), 1.3, 0.9);
     return acabar(s, 0.7, 0.3, 0.7);
 }
+
+Sinal som_rosnado() {
+    Rng r(3101);
+    Sinal s = rosnado(r, 0.9, 52);
+    misturar(s, baque(60, 35, 0.2, 0.6), 0.0, 0.6);
+    return acabar(s, 0.5, 0.2);
+}

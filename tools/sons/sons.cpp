@@ -48,7 +48,7 @@ static const ItemSom SONS[NUMSONS] = {
     {som_chamas, VORLANDO, "Ai, ai, ai! Tô pegando fogo!", 0.05, 0.5},              // 28 hero burning
     {som_semdinheiro, DURBICO, "Sem dinheiro não dá, chefe!", 0.3, 0.6},            // 29 not enough money
     {som_esqueleto, NINGUEM, nullptr, 0, 1},                                        // 30 skeleton rattle
-    {nullptr, SATANAS, "Rá, rá, rá... Às ordens, mestra.", 0.0, 0},                  // 31 demon growl
+    {som_rosnado, SATANAS, "Às ordens, mestra!", 0.45, 0.9},                        // 31 demon growl
     {[] { return som_martelo(0); }, NINGUEM, nullptr, 0, 1},                        // 32 hammering
     {[] { return som_martelo(1); }, NINGUEM, nullptr, 0, 1},                        // 33 hammering
     {[] { return som_golpe(0); }, NINGUEM, nullptr, 0, 1},                          // 34 melee: blade
