@@ -3,6 +3,7 @@
 #include "assets/listas.h"
 #include "shell/shell.h"
 #include "world/estado.h"
+#include "world/unidades.h"
 
 std::string mensagemarquivoausente(const std::string& nome) { return "Arquivo  " + nome + "  não foi encontrado."; }
 
@@ -41,6 +42,7 @@ bool servevoz() {
     // a request made while frozen, switched off or out of range waits for a tick that can play it
     if (!vozesligadas || voz == 0 || pausa || voz >= DXWaveListSnd.Count()) return false;
     PlayWave(DXWaveListSnd, voz);
+    if (select_ > 0 && select_ <= MAXUNIDADES) unidades[select_].falatempo = 60;  // it keeps quiet a while
     voz = 0;
     return true;
 }
@@ -62,6 +64,12 @@ void servemusica() {
     if (musicaligada && musicainiciar && DXWaveListMusica.Count() > 0) tocamusica();
     // switched off, the track is stopped on every tick
     if (!musicaligada && DXWaveListMusica.Count() > 0) StopWave(DXWaveListMusica, 0);
+}
+
+void servepedidossom() {
+    servevoz();
+    serveefeito();
+    servemusica();
 }
 
 void paramusicapedida() {

@@ -11,8 +11,9 @@ void carregareftsonoro(const std::string& nome);
 // The caller reinitialises the sound device afterwards.
 void carregarmusica(const std::string& nome);
 
-// The gameplay tick's sound steps, in this order, every tick:
-// plays the pending voice; true when it sounded (the tick then gives the selected unit its cool-down).
+// The gameplay tick's three sound steps, in order: the voice, the effect, the music.
+void servepedidossom();
+// plays the pending voice and gives the selected unit its voice cool-down; true when it sounded.
 bool servevoz();
 // plays the pending sound effect.
 void serveefeito();

@@ -9,6 +9,7 @@
 #include "media/media.h"
 #include "shell/shell.h"
 #include "world/estado.h"
+#include "world/unidades.h"
 
 namespace {
 
@@ -27,9 +28,7 @@ struct Pedidos : ::testing::Test {
     // One gameplay tick's sound steps, as the tick runs them.
     void serve() {
         SetHeadlessTick(++tique);
-        servevoz();
-        serveefeito();
-        servemusica();
+        servepedidossom();
     }
     std::vector<std::string> log() const { return SoundLog(); }
 };
@@ -51,6 +50,18 @@ TEST_F(Pedidos, AVoiceRequestSoundsOnceAndReportsIt) {
     EXPECT_FALSE(servevoz());
     EXPECT_EQ(log(), std::vector<std::string>{"1 snd 22 play"});
     EXPECT_EQ(voz, 0);
+}
+
+TEST_F(Pedidos, AVoiceGivesTheSelectedUnitItsCoolDown) {
+    select_ = 3;
+    unidades[3].falatempo = 0;
+    voz = 10;
+    serve();
+    EXPECT_EQ(unidades[3].falatempo, 60);
+    unidades[3].falatempo = 0;
+    som = 30;  // an effect is not a voice
+    serve();
+    EXPECT_EQ(unidades[3].falatempo, 0);
 }
 
 TEST_F(Pedidos, VoiceAndEffectOfOneTickBothSound) {
