@@ -166,3 +166,15 @@ TEST_F(Carregamento, TheFolderLabelShowsFromTheTickBeforeItsLoading) {
     tiques(21);  // ciclotela 23: after "Sons", nothing
     EXPECT_EQ(pixelsrotulo(), 0);
 }
+
+TEST_F(Carregamento, TheRunnerInACopyWithoutEffect50EndsOnTheErrorScreenNamingIt) {
+    remove("Efeitos/Efeito-050.gmb");
+    std::string dir = pasta.caminho.string();
+    ASSERT_EQ(rodajogo(dir, "--headless --ticks 30 --seed 1 --state 6=a.json --state 7=b.json --state 30=c.json --sounds s.log"), 0);
+    std::string a = leituracompleta(dir + "/a.json"), b = leituracompleta(dir + "/b.json"), c = leituracompleta(dir + "/c.json");
+    EXPECT_EQ(campojson(a, "tela"), 0);
+    EXPECT_EQ(campojson(b, "tela"), 10);
+    EXPECT_EQ(textojson(b, "erro"), "Arquivo  Efeitos/Efeito-050.gmb  não foi encontrado.");
+    EXPECT_EQ(campojson(c, "tela"), 10);
+    EXPECT_TRUE(leituracompleta(dir + "/s.log").empty());  // nothing sounds while loading
+}
