@@ -36,15 +36,15 @@ static_assert(sizeof(ESTILOS) / sizeof(ESTILOS[0]) == NUMMUSICAS);
 static const double GANHOS[NUMINSTRUMENTOS] = {
     0.45,  // CORDA
     0.40,  // CORDAS
-    0.75,  // BAIXO
-    0.55,  // FLAUTA
+    0.28,  // BAIXO
+    0.65,  // FLAUTA
     0.45,  // SINO
-    0.50,  // METAIS
+    0.60,  // METAIS
     0.35,  // CORAL
-    0.85,  // BUMBO
+    0.55,  // BUMBO
     0.40,  // CAIXA
     0.22,  // CHIMBAL
-    0.65,  // TAMBOR
+    0.36,  // TAMBOR
     0.25,  // PRATO
 };
 static_assert(sizeof(GANHOS) / sizeof(GANHOS[0]) == NUMINSTRUMENTOS);

@@ -51,7 +51,8 @@ static Sinal baixo(double f, double gate, double vel, Rng&) {
     Suave filtro;
     return gerar(gate + 0.15, [&](double t) {
         double env = adsr(t, gate, 0.008, 0.25, 0.6, 0.1);
-        double v = onda_seno(f * t) + 0.35 * onda_triangulo(2 * f * t) * decai(t, 0.15);
+        // the octave above keeps the line audible on small speakers
+        double v = onda_seno(f * t) + 0.3 * onda_seno(2 * f * t) + 0.35 * onda_triangulo(2 * f * t) * decai(t, 0.15);
         return filtro(v, 900) * env * vel;
     });
 }
