@@ -18,8 +18,8 @@ struct Timbre {
 static const Timbre TIMBRES[] = {
     {"m3", 38, 175, 1.00, 0.0, 110, 6000, 0.0},       // DURBICO
     {"f2", 72, 165, 1.00, 0.15, 160, 7000, 0.0},      // FIDELINA
-    {"f4", 80, 155, 1.04, 0.6, 180, 6500, 0.3},       // MORGAVA
-    {"m1", 28, 150, 0.97, 0.1, 90, 5500, 0.1},        // VORLANDO
+    {"grandma", 70, 150, 1.04, 0.5, 180, 6500, 0.3},  // MORGAVA
+    {"grandpa", 35, 145, 0.97, 0.1, 90, 5500, 0.15},  // VORLANDO
     {"m7", 20, 150, 0.78, 0.3, 60, 3500, 1.5},        // SATANAS
 };
 static_assert(sizeof(TIMBRES) / sizeof(TIMBRES[0]) == NUMPERSONAGENS);
