@@ -41,6 +41,7 @@ struct Estilo {
     int oitavamelodia;      // octave shift of the lead from the key's octave
     int acompanhamento;     // 0 sustained pad, 1 arpeggios, 2 pad and arpeggios, 3 stabs
     Instrumento harmonia;   // pad instrument
+    int arpejo;             // which broken-chord figure the plucked strings play (see ARPEJOS)
     int baixo;              // 0 roots, 1 root-fifth, 2 driving eighths
     int bateria;            // drum pattern, 0 none
     double densidade;       // share of short notes in the melody, 0..1

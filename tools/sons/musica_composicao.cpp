@@ -110,6 +110,16 @@ void acrescentar(std::vector<Nota>& v, const Grade& g, int passo, int dur, doubl
     v.push_back({passo * g.passo + folga, dur * g.passo, midi, vel * r.range(0.88, 1.0), i});
 }
 
+// Broken-chord figures: the step between notes in sixteenths, and the chord degrees over the root.
+struct Arpejo { int passo, n; int graus[16]; };
+const Arpejo ARPEJOS[] = {
+    {2, 12, {0, 2, 4, 7, 4, 2, 0, 4, 2, 4, 7, 9}},                    // 0 up and down, a lute
+    {2, 4, {0, 4, 7, 4}},                                            // 1 a folk strum: root, fifth, octave
+    {2, 8, {0, 2, 4, 7, 9, 11, 14, 11}},                             // 2 a harp climbing two octaves
+    {1, 16, {0, 0, 7, 0, 0, 7, 0, 4, 0, 0, 7, 0, 0, 7, 4, 7}},       // 3 a driving pulse
+};
+static_assert(sizeof(ARPEJOS) / sizeof(ARPEJOS[0]) == 4);
+
 void acompanhar(std::vector<Nota>& v, const Grade& g, int bar, int d, bool leve, Rng& r) {
     const Estilo& e = g.e;
     int base = bar * g.porcomp;
@@ -120,9 +130,9 @@ void acompanhar(std::vector<Nota>& v, const Grade& g, int bar, int d, bool leve,
     if (e.acompanhamento == 0 || e.acompanhamento == 2)
         for (int k : {0, 2, 4}) acrescentar(v, g, base, g.porcomp - 1, graumidi(e, d + k, 0) - (d + k > 4 ? 12 : 0), 0.5, e.harmonia, r);
     if (e.acompanhamento == 1 || e.acompanhamento == 2) {
-        const int arpejo[] = {0, 2, 4, 7, 4, 2, 0, 4, 2, 4, 7, 9};
-        for (int s = 0; s < g.porcomp / 2; s++)
-            acrescentar(v, g, base + 2 * s, 3, graumidi(e, d + arpejo[s % 12], 0), s == 0 ? 0.75 : 0.55, CORDA, r);
+        const Arpejo& a = ARPEJOS[e.arpejo];
+        for (int s = 0; s < g.porcomp / a.passo; s++)
+            acrescentar(v, g, base + a.passo * s, a.passo + 1, graumidi(e, d + a.graus[s % a.n], 0), s == 0 ? 0.75 : 0.55, CORDA, r);
     }
     if (e.acompanhamento == 3)
         for (int s : {0, 6, 12}) {

@@ -13,22 +13,22 @@
 
 // columns: name, bpm, beats, key, mode, chords of A, chords of B, form (a small letter: the section
 //          played quietly), lead A, lead B, lead octave,
-//          accompaniment, pad, bass, drums, melody density, reverb
+//          accompaniment, pad, broken-chord figure, bass, drums, melody density, reverb
 static const Estilo ESTILOS[NUMMUSICAS] = {
     {"aventura", 116, 4, 62, MAIOR, {0, 4, 5, 3, 0, 4, 3, 4}, {5, 3, 0, 4, 5, 3, 4, 4}, "AABaBA",
-     FLAUTA, METAIS, 1, 2, CORDAS, 1, 1, 0.5, 0.25},                                    // 1 adventure
+     FLAUTA, METAIS, 1, 2, CORDAS, 0, 1, 1, 0.5, 0.25},                                    // 1 adventure
     {"defesa", 128, 4, 64, HARMONICA, {0, 0, 5, 5, 3, 3, 4, 4}, {5, 6, 0, 0, 5, 3, 4, 4}, "AABaBA",
-     METAIS, CORDAS, 0, 3, CORDAS, 2, 2, 0.6, 0.2},                                     // 2 tense defence
+     METAIS, CORDAS, 0, 3, CORDAS, 0, 2, 2, 0.6, 0.2},                                     // 2 tense defence
     {"cemiterio", 72, 3, 57, MENOR, {0, 5, 3, 4, 0, 5, 1, 4}, {3, 0, 3, 4, 5, 3, 1, 4}, "ABaB",
-     SINO, CORAL, 1, 0, CORAL, 0, 3, 0.2, 0.45},                                        // 3 the cemetery
+     SINO, CORAL, 1, 0, CORAL, 0, 0, 3, 0.2, 0.45},                                        // 3 the cemetery
     {"floresta", 100, 4, 55, DORICO, {0, 3, 0, 6, 0, 3, 6, 0}, {2, 3, 0, 6, 2, 3, 4, 0}, "AAbAB",
-     FLAUTA, METAIS, 1, 2, CORDAS, 1, 4, 0.45, 0.3},                                    // 4 forest march
+     FLAUTA, METAIS, 1, 2, CORDAS, 1, 1, 4, 0.45, 0.3},                                    // 4 forest march
     {"perigo", 140, 4, 60, FRIGIO, {0, 0, 1, 0, 0, 0, 5, 1}, {5, 5, 1, 1, 3, 3, 1, 0}, "AABaBA",
-     METAIS, CORDAS, 0, 3, CORDAS, 2, 5, 0.7, 0.2},                                     // 5 danger
+     METAIS, CORDAS, 0, 3, CORDAS, 3, 2, 5, 0.7, 0.2},                                     // 5 danger
     {"guerra", 120, 4, 62, MENOR, {0, 5, 2, 6, 0, 5, 3, 4}, {3, 0, 6, 2, 5, 3, 4, 4}, "AABaBA",
-     METAIS, CORAL, 0, 2, CORAL, 2, 6, 0.5, 0.3},                                       // 6 the final war
+     METAIS, CORAL, 0, 2, CORAL, 3, 2, 6, 0.5, 0.3},                                       // 6 the final war
     {"final", 84, 4, 65, MAIOR, {0, 3, 4, 0, 5, 3, 4, 0}, {3, 4, 2, 5, 3, 0, 4, 4}, "ABaB",
-     FLAUTA, SINO, 0, 2, CORDAS, 0, 0, 0.3, 0.4},                                       // 7 the ending
+     FLAUTA, SINO, 0, 2, CORDAS, 2, 0, 0, 0.3, 0.4},                                       // 7 the ending
 };
 static_assert(sizeof(ESTILOS) / sizeof(ESTILOS[0]) == NUMMUSICAS);
 
