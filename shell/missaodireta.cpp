@@ -4,6 +4,7 @@
 #include "shell/missaodireta.h"
 
 #include "assets/listas.h"
+#include "input/mouse.h"
 #include "media/media.h"
 #include "missions/missoes.h"
 #include "world/estado.h"
@@ -68,8 +69,11 @@ void iniciamissaodireta(int32_t n) {
     preparamissao = true;
     criamapa(missao);
     if (tela == 10) return;  // a missing music file stops here, as on the briefing
-    // 4. "CONTINUAR ...": the next tick is the first gameplay tick
+    // 4. "CONTINUAR ...": the next tick is the first gameplay tick; the pointer rests where the
+    // button was clicked, away from the scrolling edges
     tela = 5;
     ciclotela = 0;
     musicainiciar = true;
+    mousex = 625 + 80;
+    mousey = 550 + 16;
 }
