@@ -117,5 +117,5 @@ std::string despejomundo() {
     }
     s += "]," + membro("efeitos", int64_t(contaefeitos())) + "," + membro("objetos", int64_t(contaobjetos()));
     s += "," + membro("heroisalvo", heroi());
-    return s + "," + globais() + "," + membro("tarefa", missaoatual());
+    return s + "," + membro("tarefa", missaoatual()) + "," + globais();
 }
