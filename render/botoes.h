@@ -29,3 +29,5 @@ extern Botao botoes[MAXBOTOES + 1];  // records 1..15; 0 is never used
 void limpabotoes();
 // Registers control `comando` at (x, y) in the first free record; a 16th control is dropped.
 void criabotao(int32_t comando, int32_t x, int32_t y);
+// Draws every registered control and the tooltip of the one under the pointer.
+void desenhabotoes();

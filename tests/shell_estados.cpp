@@ -72,8 +72,8 @@ TEST_F(Estados, OpeningWrapsToTriviaAndTriviaWrapsTo50) {
     ciclotela = 0;
     EXPECT_EQ(ate_mudar(400), 150);
     EXPECT_EQ(tela, 2);
-    EXPECT_GE(triviaatual, 1);
-    EXPECT_LE(triviaatual, 10);
+    EXPECT_GE(paginajapao, 1);
+    EXPECT_LE(paginajapao, 10);
     for (int i = 0; i < 200; i++) DXTimer1Timer();
     EXPECT_GE(ciclotela, 50);  // the trivia page never goes below 50 once read
     EXPECT_EQ(ciclotelamax, 150);

@@ -21,7 +21,7 @@ uint8_t som, voz;
 bool vertudo;
 uint8_t select_, velocidaderolagem, mousenum;
 bool derrotado;
-uint8_t triviaatual;
+uint8_t paginajapao;
 
 double dinheiro;
 uint16_t comidausada, comidamax, recompensavalor, recompensatempo;
@@ -43,7 +43,7 @@ void zeraestado() {
     musicainiciar = musicaparar = perguntasobrescrever = preparamissao = false;
     menu = 0; pausa = false; dicaatual = 0; musicaligada = efeitosligados = vozesligadas = false;
     som = 0; voz = 0; vertudo = false; select_ = 0; velocidaderolagem = 0; mousenum = 0;
-    derrotado = false; triviaatual = 0;
+    derrotado = false; paginajapao = 0;
     dinheiro = 0; comidausada = comidamax = recompensavalor = recompensatempo = 0;
     pesquisa4 = pesquisa5 = pesquisa6 = pesquisa7 = 0;
     camerax = cameray = cameraxsalva = cameraysalva = tremor = brilho = mapalargura = mapaaltura = 0;

@@ -35,7 +35,7 @@ extern uint8_t select_;            // `select`: slot of the main selected unit, 
 extern uint8_t velocidaderolagem;  // camera scroll step, pixels per tick
 extern uint8_t mousenum;           // pending map command of the pointer
 extern bool derrotado;             // the hero or the barracks died
-extern uint8_t triviaatual;        // trivia page chosen when the opening ends
+extern uint8_t paginajapao;        // trivia page 1..10 chosen when the opening ends
 
 // --- economy and limits ---
 extern double dinheiro;            // the player's money

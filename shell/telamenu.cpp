@@ -1,0 +1,38 @@
+// The main menu (screen state 3): a pulsing red, the animated strip, the title and the entries.
+#include "assets/listas.h"
+#include "assets/sons.h"
+#include "render/botoes.h"
+#include "render/texto.h"
+#include "shell/shell.h"
+#include "world/estado.h"
+
+namespace {
+// command numbers of the main menu's entries
+constexpr int32_t INICIAR = 62, CARREGAR = 63, SAIRDOJOGO = 64, FINALDOJOGO = 72;
+
+void faixa(int32_t c) {
+    int32_t k = c < 5 ? 8 : (c < 10 ? 9 : 10);
+    if (k >= DXImageListAbertura.Count()) return;
+    for (int32_t x : {0, 380, 760}) DrawItem(DXImageListAbertura, k, x, 380);
+}
+}  // namespace
+
+void telamenu() {
+    int32_t c = ciclotela;
+    // 1. a red that brightens over 15 ticks and drops back
+    pintaretangulo(0, 0, 800, 600, Cor{uint8_t(50 + c), 0, 0});
+    // 2. the music stops when asked
+    paramusicapedida();
+    // 3. the animated strip
+    faixa(c);
+    // 4. the title
+    if (11 < DXImageListAbertura.Count()) DrawItem(DXImageListAbertura, 11, 88, 50);
+    // 5. the entries; "CARREGAR" only with a saved game, "FINAL DO JOGO" only with Msx.dat
+    limpabotoes();
+    criabotao(INICIAR, 320, 330);
+    if (existesave) criabotao(CARREGAR, 320, 365);
+    criabotao(SAIRDOJOGO, 320, 400);
+    if (arquivomsx) criabotao(FINALDOJOGO, 320, 450);
+    desenhabotoes();
+    if (avancaciclo(15)) ciclotela = 0;
+}
