@@ -9,6 +9,7 @@
 #include "input/teclado.h"
 #include "media/media.h"
 #include "shell/despejo.h"
+#include "shell/missaodireta.h"
 #include "shell/roteiro.h"
 #include "shell/shell.h"
 #include "world/estado.h"
@@ -86,6 +87,7 @@ int executajogo(const Opcoes& o) {
     if (o.headless) {
         OpenHeadless();
         FormCreate();
+        if (o.missao != 0) iniciamissaodireta(o.missao);
         return semtela(o);
     }
     std::string porque;
@@ -99,6 +101,7 @@ int executajogo(const Opcoes& o) {
     }
     FormCreate();
     telacheia = o.telacheia;
+    if (o.missao != 0) iniciamissaodireta(o.missao);
     RunSdlLoop();
     return 0;
 }

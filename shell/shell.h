@@ -18,7 +18,7 @@ void telaabertura();      // 1 opening (telas.cpp)
 void telatrivia();        // 2 trivia page
 void telamenu();          // 3 main menu
 void telabriefing();      // 4 mission briefing
-void telajogo();          // 5 gameplay
+void telajogo();          // 5 gameplay (sim/jogo.cpp)
 void telafinal();         // 6 ending
 void telaerro();          // 10 error (erro.cpp)
 

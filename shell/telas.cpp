@@ -32,10 +32,6 @@ void telabriefing() {
     if (avancaciclo(110)) ciclotela = 100;
 }
 
-void telajogo() {
-    if (avancaciclo(30)) ciclotela = 0;
-}
-
 void telafinal() {
     pintaretangulo(0, 0, 800, 600, Cor{0, 0, 0});
     iniciamusicafinal();

@@ -16,3 +16,12 @@ void apontar(int32_t u, int32_t px, int32_t py);
 // One normal blow of unit a against unit t: damage, armour, evasion, immunity, paralysis and
 // poison; returns the damage dealt as the nearest integer.
 int32_t causadano(int32_t a, int32_t t);
+
+// --- sim/atualizaunidades.cpp ---
+// The unit update: every live slot in order, after the gameplay tick has cleared the auras.
+void atualizaunidades();
+
+// --- sim/quadrounidade.cpp ---
+// Frame choice of unit u: structures by construction, living units by facing and action (the
+// hero's attack cycle runs faster with agility), then the type's collision box and the anchors.
+void escolhequadro(int32_t u);

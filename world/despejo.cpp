@@ -8,6 +8,7 @@
 #include "world/estado.h"
 #include "world/objetos.h"
 #include "world/unidades.h"
+#include "missions/missoes.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ std::string unidade(int32_t u) {
     s += "," + membro("posicao", int64_t(a.posicao)) + "," + membro("alvo", int64_t(a.alvo));
     s += "," + membro("nivel", int64_t(a.nivel)) + "," + membro("experiencia", int64_t(a.experiencia));
     s += "," + membro("recompensa", int64_t(a.recompensa)) + "," + membro("desenho", int64_t(a.desenho));
+    s += "," + membro("selecionado", a.selecionado);
     return s + "}";
 }
 
@@ -75,6 +77,15 @@ std::string globais() {
     return s;
 }
 
+// The mission record: the objective, its area and whether it was met.
+std::string missaoatual() {
+    std::string s = "{" + membro("objetivo", int64_t(tarefa.objetivo));
+    s += "," + membro("areax1", int64_t(tarefa.areax1)) + "," + membro("areay1", int64_t(tarefa.areay1));
+    s += "," + membro("areax2", int64_t(tarefa.areax2)) + "," + membro("areay2", int64_t(tarefa.areay2));
+    s += "," + membro("avisotarefa", emjson(tarefa.avisotarefa)) + "," + membro("cumprida", tarefa.cumprida);
+    return s + "}";
+}
+
 
 }  // namespace
 
@@ -106,5 +117,5 @@ std::string despejomundo() {
     }
     s += "]," + membro("efeitos", int64_t(contaefeitos())) + "," + membro("objetos", int64_t(contaobjetos()));
     s += "," + membro("heroisalvo", heroi());
-    return s + "," + globais();
+    return s + "," + membro("tarefa", missaoatual()) + "," + globais();
 }

@@ -1,0 +1,49 @@
+// Straight into a mission from the command line: assets first, then the mission's first gameplay tick.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "apoio.h"
+
+namespace {
+
+struct MissaoDireta : ::testing::Test {
+    PastaTemporaria pasta{"missaodireta"};
+    std::string dir() const { return pasta.caminho.string(); }
+    // the generated asset folders, when the content of the build has them all
+    static bool temconteudo() {
+        namespace fs = std::filesystem;
+        for (const char* p : {"Unidades", "Efeitos", "Objetos", "Cenario", "Final", "Abertura", "Sons", "Musicas"})
+            if (!fs::is_directory(fs::path(VORLANDO_GAME_DIR) / p)) return false;
+        return true;
+    }
+};
+
+}  // namespace
+
+TEST_F(MissaoDireta, MissingAssetsLeaveTheGameOnTheErrorScreen) {
+    ASSERT_EQ(rodajogo(dir(), "--headless --mission 1 --ticks 1 --state 1=s.json"), 0);
+    std::string s = leituracompleta(dir() + "/s.json");
+    EXPECT_EQ(campojson(s, "tela"), 10);
+    EXPECT_NE(textojson(s, "erro").find("não foi encontrado."), std::string::npos) << textojson(s, "erro");
+}
+
+TEST_F(MissaoDireta, MissionOneStartsOnTheHeroWithTheViewClamped) {
+    if (!temconteudo()) GTEST_SKIP() << "the asset folders are not generated in this build";
+    std::string s1 = dir() + "/s1.json", s2 = dir() + "/s2.json", foto = dir() + "/m1.png";
+    ASSERT_EQ(rodajogo(VORLANDO_GAME_DIR, "--headless --seed 7 --mission 1 --ticks 2 --state 1=" + s1 +
+                                              " --state 2=" + s2 + " --shot 2=" + foto), 0);
+    std::string a = leituracompleta(s1), b = leituracompleta(s2);
+    EXPECT_EQ(campojson(a, "tela"), 5);
+    EXPECT_EQ(campojson(a, "ciclotela"), 1);  // tick 1 was the first gameplay tick
+    EXPECT_EQ(campojson(a, "missao"), 1);
+    // the hero at (200, 2150), the view from (-200, 1900) clamped to (-10, 1900)
+    EXPECT_EQ(campojson(b, "camerax"), -10);
+    EXPECT_EQ(campojson(b, "cameray"), 1900);
+    EXPECT_EQ(campojson(b, "mapalargura"), 40);
+    EXPECT_EQ(campojson(b, "mapaaltura"), 50);
+    EXPECT_NE(campojson(b, "select"), 0);
+    EXPECT_EQ(campojson(b, "objetivo"), 1);
+    EXPECT_EQ(campojson(b, "cumprida"), 0);
+    EXPECT_TRUE(std::filesystem::exists(foto));
+}
