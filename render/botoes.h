@@ -25,9 +25,13 @@ struct Botao {
 constexpr int32_t MAXBOTOES = 15;
 extern Botao botoes[MAXBOTOES + 1];  // records 1..15; 0 is never used
 
+// --- render/botoes.cpp
 // Empties the list: every record gets command 0, no caption and no hot key.
 void limpabotoes();
 // Registers control `comando` at (x, y) in the first free record; a 16th control is dropped.
 void criabotao(int32_t comando, int32_t x, int32_t y);
-// Draws every registered control and the tooltip of the one under the pointer.
+
+// --- render/desenhabotoes.cpp: every registered control, and the tooltip of the one under the pointer
 void desenhabotoes();
+// Whether the pointer (mousex, mousey) is over record b as drawn (edges included).
+bool apontabotao(int32_t b);
