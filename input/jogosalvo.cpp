@@ -1,0 +1,129 @@
+// The saved game: written whole or not at all, read back only when every line is a whole number and
+// the check sum agrees.
+#include "input/jogosalvo.h"
+
+#include "media/media.h"
+#include "shell/shell.h"
+#include "world/estado.h"
+#include "world/itens.h"
+#include "world/unidades.h"
+
+namespace {
+// weight of lines 1..18 in the check sum
+constexpr int32_t PESOS[LINHASSAVE - 1] = {
+    3,              // mission
+    4,              // level
+    1, 1, 2, 1,     // experience, strength, agility, intelligence
+    5,              // unspent technique points
+    2, 2, 2, 2, 2,  // technique levels 1..5
+    3, 3, 3, 3, 3, 3,  // item slots 1..6
+};
+static_assert(sizeof(PESOS) / sizeof(PESOS[0]) == LINHASSAVE - 1);
+
+const char* const INVALIDO = "Arquivo  Vorlandocraft.sav  inválido.";
+
+// One line: digits only, at most 10 of them.
+bool numero(const std::string& l, int64_t& v) {
+    if (l.empty() || l.size() > 10) return false;
+    v = 0;
+    for (char c : l) {
+        if (c < '0' || c > '9') return false;
+        v = v * 10 + (c - '0');
+    }
+    return true;
+}
+}  // namespace
+
+ValoresSave valoressalvos() {
+    const Unidade& h = heroisalvo;
+    ValoresSave v{missao, h.nivel, h.experiencia, h.forca, h.agilidade, h.inteligencia, h.pontostecnica};
+    for (int32_t k = 0; k < 5; k++) v[size_t(7 + k)] = h.tecnicas[k];
+    for (int32_t k = 0; k < 6; k++) v[size_t(12 + k)] = h.itens[k];
+    return v;
+}
+
+int32_t somaverificacao(const ValoresSave& v) {
+    int32_t s = 0;
+    for (size_t i = 0; i < v.size(); i++) s = int32_t(s + PESOS[i] * int32_t(v[i]));
+    return s;
+}
+
+std::vector<std::string> linhassave() {
+    ValoresSave v = valoressalvos();
+    std::vector<std::string> linhas;
+    for (int64_t x : v) linhas.push_back(std::to_string(x));
+    linhas.push_back(std::to_string(somaverificacao(v)));
+    return linhas;
+}
+
+bool lelinhassave(const std::string& texto, ValoresSave& v, int64_t& soma) {
+    size_t p = 0;
+    for (int32_t i = 0; i < LINHASSAVE; i++) {
+        if (p >= texto.size()) return false;  // fewer than 19 lines
+        size_t f = texto.find('\n', p);
+        std::string l = texto.substr(p, f == std::string::npos ? std::string::npos : f - p);
+        if (!l.empty() && l.back() == '\r') l.pop_back();
+        int64_t x;
+        if (!numero(l, x)) return false;
+        if (i < LINHASSAVE - 1) v[size_t(i)] = x;
+        else soma = x;
+        p = f == std::string::npos ? texto.size() : f + 1;
+    }
+    return true;
+}
+
+void guardavalores(const ValoresSave& v) {
+    Unidade& h = heroisalvo;
+    missao = uint8_t(v[0]);
+    h.nivel = uint8_t(v[1]);
+    h.experiencia = uint16_t(v[2]);
+    h.forca = uint16_t(v[3]);
+    h.agilidade = uint16_t(v[4]);
+    h.inteligencia = uint16_t(v[5]);
+    h.pontostecnica = uint8_t(v[6]);
+    for (int32_t k = 0; k < 5; k++) h.tecnicas[k] = uint8_t(v[size_t(7 + k)]);
+    for (int32_t k = 0; k < 6; k++) h.itens[k] = uint8_t(v[size_t(12 + k)]);
+}
+
+bool valoresjogaveis() {
+    if (missao < 1 || missao > 12) return false;
+    for (uint8_t t : heroisalvo.tecnicas)
+        if (t > 3) return false;
+    for (uint8_t e : heroisalvo.itens)
+        if (e > MAXITENS) return false;
+    return true;
+}
+
+void salvajogo() {
+    if (!WriteTextLines(ARQUIVOSAVE, linhassave()))
+        mostraerro("Arquivo  Vorlandocraft.sav  não pôde ser gravado.");
+}
+
+void carregajogo() {
+    // 1. no file, nothing to do
+    std::vector<uint8_t> bytes;
+    if (!FileExists(ARQUIVOSAVE)) return;
+    // 2. on to the briefing, which builds the mission
+    tela = 4;
+    ciclotela = 0;
+    preparamissao = true;
+    menu = 0;
+    // 3. and 4. nineteen whole numbers; a short or garbled file stores nothing
+    ValoresSave v{};
+    int64_t soma = 0;
+    if (!ReadWholeFile(ARQUIVOSAVE, bytes) || !lelinhassave(std::string(bytes.begin(), bytes.end()), v, soma)) {
+        mostraerro(INVALIDO);
+        return;
+    }
+    // 5. the sum of the values as stored, then what the game can play
+    ValoresSave antes = valoressalvos();
+    guardavalores(v);
+    if (soma != somaverificacao(valoressalvos())) {
+        mostraerro(INVALIDO);
+        return;
+    }
+    if (!valoresjogaveis()) {
+        guardavalores(antes);
+        mostraerro(INVALIDO);
+    }
+}

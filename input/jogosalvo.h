@@ -1,0 +1,31 @@
+// The saved game "Vorlandocraft.sav": the mission to be played and the hero carried into it, as 19
+// decimal lines (18 values and a weighted check sum).
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+inline constexpr const char* ARQUIVOSAVE = "Vorlandocraft.sav";
+inline constexpr int32_t LINHASSAVE = 19;
+using ValoresSave = std::array<int64_t, LINHASSAVE - 1>;  // lines 1..18
+
+// The 18 values from `missao` and `heroisalvo`, each widened to a whole number.
+ValoresSave valoressalvos();
+// The weighted sum of the 18 values, as a signed 32-bit sum.
+int32_t somaverificacao(const ValoresSave& v);
+// The 19 lines of the file, values then the check sum.
+std::vector<std::string> linhassave();
+// Reads 19 lines of whole numbers (CR LF or LF); false for a missing, empty, signed, non-numeric or
+// absurdly long line, or fewer than 19 lines. `soma` receives line 19.
+bool lelinhassave(const std::string& texto, ValoresSave& v, int64_t& soma);
+// Stores the values into `missao` and `heroisalvo`, keeping the low 8 or 16 bits of each field.
+void guardavalores(const ValoresSave& v);
+// Whether the stored values can be played: a mission 1..12, items 0..34, technique levels 0..3.
+bool valoresjogaveis();
+
+// Writes the whole file, or nothing (a failure goes to the error screen).
+void salvajogo();
+// Reads the file into `missao` and `heroisalvo` and goes to the briefing; a bad file goes to the
+// error screen with "Arquivo  Vorlandocraft.sav  inválido.". No file: nothing happens.
+void carregajogo();
