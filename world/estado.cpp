@@ -19,7 +19,7 @@ uint8_t dicaatual;
 bool musicaligada, efeitosligados, vozesligadas;
 uint8_t som, voz;
 bool vertudo;
-uint8_t select, velocidaderolagem, mousenum;
+uint8_t select_, velocidaderolagem, mousenum;
 bool derrotado;
 uint8_t triviaatual;
 
@@ -42,7 +42,7 @@ void zeraestado() {
     missaoinicial = 0; missao = 0; telacheia = false; cenafinal = 0; erro.clear();
     musicainiciar = musicaparar = perguntasobrescrever = preparamissao = false;
     menu = 0; pausa = false; dicaatual = 0; musicaligada = efeitosligados = vozesligadas = false;
-    som = 0; voz = 0; vertudo = false; select = 0; velocidaderolagem = 0; mousenum = 0;
+    som = 0; voz = 0; vertudo = false; select_ = 0; velocidaderolagem = 0; mousenum = 0;
     derrotado = false; triviaatual = 0;
     dinheiro = 0; comidausada = comidamax = recompensavalor = recompensatempo = 0;
     pesquisa4 = pesquisa5 = pesquisa6 = pesquisa7 = 0;

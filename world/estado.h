@@ -31,7 +31,7 @@ extern bool musicaligada, efeitosligados, vozesligadas;  // sound switches
 extern uint8_t som;                // pending sound effect, 0 none
 extern uint8_t voz;                // pending voice, 99 none
 extern bool vertudo;               // cheat: everything counts as seen
-extern uint8_t select;             // slot of the main selected unit, 0 none
+extern uint8_t select_;            // `select`: slot of the main selected unit, 0 none (the C library owns the plain name)
 extern uint8_t velocidaderolagem;  // camera scroll step, pixels per tick
 extern uint8_t mousenum;           // pending map command of the pointer
 extern bool derrotado;             // the hero or the barracks died

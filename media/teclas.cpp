@@ -1,0 +1,30 @@
+// SDL key codes to virtual-key codes.
+#include "media/teclas.h"
+
+#include <SDL2/SDL_keycode.h>
+
+int32_t VirtualKeyOf(int32_t k) {
+    if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
+    if (k >= SDLK_F1 && k <= SDLK_F12) return 112 + (k - SDLK_F1);
+    if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return '1' + (k - SDLK_KP_1);
+    switch (k) {
+        case SDLK_KP_0: return '0';
+        case SDLK_ESCAPE: return 27;
+        case SDLK_RETURN: case SDLK_KP_ENTER: return 13;
+        case SDLK_LALT: case SDLK_RALT: return 18;
+        case SDLK_LSHIFT: case SDLK_RSHIFT: return 16;
+        case SDLK_LCTRL: case SDLK_RCTRL: return 17;
+        case SDLK_SPACE: return 32;
+        case SDLK_TAB: return 9;
+        case SDLK_BACKSPACE: return 8;
+        case SDLK_DELETE: return 46;
+        case SDLK_LEFT: return 37;
+        case SDLK_UP: return 38;
+        case SDLK_RIGHT: return 39;
+        case SDLK_DOWN: return 40;
+        case SDLK_MINUS: case SDLK_KP_MINUS: return 189;
+        case SDLK_EQUALS: case SDLK_PLUS: case SDLK_KP_PLUS: return 187;
+        default: return 0;
+    }
+}

@@ -1,0 +1,57 @@
+// Writing the state dump.
+#include "shell/despejo.h"
+
+#include <cstdio>
+#include <type_traits>
+
+#include "input/mouse.h"
+#include "shell/shell.h"
+#include "world/estado.h"
+
+std::string jsontexto(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"') out += "\\\"";
+        else if (c == '\\') out += "\\\\";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\t') out += "\\t";
+        else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else out += char(c);
+    }
+    return out + "\"";
+}
+
+template <typename T>
+static void campo(std::string& j, const char* nome, T v) {
+    if constexpr (std::is_same_v<T, bool>) j += ",\"" + std::string(nome) + "\":" + (v ? "true" : "false");
+    else j += ",\"" + std::string(nome) + "\":" + std::to_string(static_cast<long long>(v));
+}
+
+std::string despejoestado() {
+    std::string j = "{\"tick\":" + std::to_string(tiques);
+    campo(j, "tela", tela);
+    campo(j, "ciclotela", ciclotela);
+    campo(j, "ciclotelamax", ciclotelamax);
+    campo(j, "velocidadejogo", velocidadejogo);
+    j += ",\"erro\":" + jsontexto(erro);
+    campo(j, "sair", sair);
+    campo(j, "missao", missao);
+    campo(j, "ritmotrabalho", ritmotrabalho);
+    campo(j, "existesave", existesave);
+    campo(j, "arquivoanselva", arquivoanselva);
+    campo(j, "arquivomsx", arquivomsx);
+    campo(j, "mousex", mousex);
+    campo(j, "mousey", mousey);
+    campo(j, "mousenum", mousenum);
+    campo(j, "cursor", cursor);
+    campo(j, "mouseflag", mouseflag);
+    campo(j, "menu", menu);
+    campo(j, "cenafinal", cenafinal);
+    campo(j, "telacheia", telacheia);
+    campo(j, "mostrahptodos", mostrahptodos);
+    return j + "}\n";
+}

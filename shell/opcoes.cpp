@@ -1,0 +1,54 @@
+// Command-line options.
+#include "shell/opcoes.h"
+
+#include <charconv>
+
+const char* const ajudaopcoes =
+    "uso: vorlandocraft [--seed S] [--scale K] [--fullscreen] [--mission N]\n"
+    "     vorlandocraft --headless --ticks N [--seed S] [--input ARQ] [--shot T=ARQ.png]...\n"
+    "                   [--state T=ARQ.json]... [--sounds ARQ] [--mission N]\n";
+
+static bool numero(const std::string& s, int64_t& v, int64_t minimo, int64_t maximo) {
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    return ec == std::errc() && p == s.data() + s.size() && v >= minimo && v <= maximo;
+}
+
+// "T=PATH": a tick and a file.
+static bool tiqueearquivo(const std::string& s, std::pair<int32_t, std::string>& out) {
+    size_t eq = s.find('=');
+    int64_t t = 0;
+    if (eq == std::string::npos || eq + 1 >= s.size() || !numero(s.substr(0, eq), t, 0, 100000000)) return false;
+    out = {int32_t(t), s.substr(eq + 1)};
+    return true;
+}
+
+bool leopcoes(const std::vector<std::string>& args, Opcoes& o, std::string& porque) {
+    for (size_t i = 0; i < args.size(); i++) {
+        const std::string& a = args[i];
+        bool temvalor = i + 1 < args.size();
+        std::string v = temvalor ? args[i + 1] : "";
+        int64_t n = 0;
+        auto falta = [&](const char* forma) {
+            porque = "opção " + a + " espera " + forma;
+            return false;
+        };
+        if (a == "--headless") o.headless = true;
+        else if (a == "--fullscreen") o.telacheia = true;
+        else if (a == "--ticks") { if (!temvalor || !numero(v, n, 0, 100000000)) return falta("um número de tiques"); o.ticks = int32_t(n); i++; }
+        else if (a == "--seed") { if (!temvalor || !numero(v, n, 0, INT64_MAX)) return falta("uma semente numérica"); o.semente = uint64_t(n); o.temsemente = true; i++; }
+        else if (a == "--scale") { if (!temvalor || !numero(v, n, 1, 8)) return falta("uma escala de 1 a 8"); o.escala = int32_t(n); i++; }
+        else if (a == "--mission") { if (!temvalor || !numero(v, n, 1, 12)) return falta("uma missão de 1 a 12"); o.missao = int32_t(n); i++; }
+        else if (a == "--input") { if (!temvalor) return falta("um arquivo"); o.roteiro = v; i++; }
+        else if (a == "--sounds") { if (!temvalor) return falta("um arquivo"); o.sons = v; i++; }
+        else if (a == "--shot" || a == "--state") {
+            std::pair<int32_t, std::string> p;
+            if (!temvalor || !tiqueearquivo(v, p)) return falta("TIQUE=ARQUIVO");
+            (a == "--shot" ? o.fotos : o.estados).push_back(p);
+            i++;
+        } else {
+            porque = "opção desconhecida: " + a;
+            return false;
+        }
+    }
+    return true;
+}

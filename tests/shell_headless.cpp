@@ -1,0 +1,73 @@
+// The headless runner end to end: ticks, scripted input, state dumps, screenshots, bad scripts.
+#include <gtest/gtest.h>
+
+#include "apoio.h"
+
+namespace {
+
+struct Headless : ::testing::Test {
+    PastaTemporaria pasta{"headless"};
+    std::string dir() const { return pasta.caminho.string(); }
+};
+
+}  // namespace
+
+TEST_F(Headless, TickTwentyFiveLeavesTheLoadingScreen) {
+    ASSERT_EQ(rodajogo(dir(), "--headless --ticks 25 --seed 1 --state 1=a.json --state 24=b.json --state 25=c.json"), 0);
+    std::string a = leituracompleta(dir() + "/a.json"), b = leituracompleta(dir() + "/b.json"),
+                c = leituracompleta(dir() + "/c.json");
+    EXPECT_EQ(campojson(a, "tick"), 1);
+    EXPECT_EQ(campojson(a, "tela"), 0);
+    EXPECT_EQ(campojson(a, "ciclotela"), 1);
+    EXPECT_EQ(campojson(a, "ciclotelamax"), 25);
+    EXPECT_EQ(campojson(a, "velocidadejogo"), 20);
+    EXPECT_EQ(campojson(b, "tela"), 0);
+    EXPECT_EQ(campojson(c, "tela"), 1);
+}
+
+TEST_F(Headless, FlagFilesReachTheDump) {
+    pasta.escreve("Tokyo.dat", "");
+    pasta.escreve("Msx.dat", "");
+    ASSERT_EQ(rodajogo(dir(), "--headless --ticks 1 --state 1=s.json"), 0);
+    std::string s = leituracompleta(dir() + "/s.json");
+    EXPECT_EQ(campojson(s, "ritmotrabalho"), 5);
+    EXPECT_EQ(campojson(s, "arquivomsx"), 1);
+    EXPECT_EQ(campojson(s, "arquivoanselva"), 0);
+}
+
+TEST_F(Headless, ScriptedPointerAndKeysReachTheGame) {
+    pasta.escreve("r.txt", "# speed keys and the pointer\n3 move 123 456\n4 press 189\n4 release 189\n5 press 187\n5 press 187\n");
+    ASSERT_EQ(rodajogo(dir(), "--headless --ticks 6 --input r.txt --state 3=a.json --state 6=b.json"), 0);
+    std::string a = leituracompleta(dir() + "/a.json"), b = leituracompleta(dir() + "/b.json");
+    EXPECT_EQ(campojson(a, "mousex"), 123);
+    EXPECT_EQ(campojson(a, "mousey"), 456);
+    EXPECT_EQ(campojson(b, "velocidadejogo"), 19);
+}
+
+TEST_F(Headless, BadScriptLineIsNamed) {
+    pasta.escreve("r.txt", "1 move 1 2\n2 jump 3 4\n");
+    std::string saida;
+    EXPECT_NE(rodajogo(dir(), "--headless --ticks 3 --input r.txt", &saida), 0);
+    EXPECT_NE(saida.find("linha 2"), std::string::npos) << saida;
+}
+
+TEST_F(Headless, UnknownOptionIsRefused) {
+    std::string saida;
+    EXPECT_EQ(rodajogo(dir(), "--headless --tickz 3", &saida), 2);
+    EXPECT_NE(saida.find("--tickz"), std::string::npos);
+}
+
+TEST_F(Headless, ScreenshotsRepeatByteForByte) {
+    ASSERT_EQ(rodajogo(dir(), "--headless --ticks 30 --seed 5 --shot 10=a.png --shot 30=c.png"), 0);
+    ASSERT_EQ(rodajogo(dir(), "--headless --ticks 30 --seed 5 --shot 10=b.png --shot 30=d.png"), 0);
+    std::string a = leituracompleta(dir() + "/a.png"), b = leituracompleta(dir() + "/b.png");
+    ASSERT_GT(a.size(), 100u);
+    EXPECT_EQ(a.substr(1, 3), "PNG");
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(leituracompleta(dir() + "/c.png"), leituracompleta(dir() + "/d.png"));
+}
+
+TEST_F(Headless, SoundLogIsWrittenEvenWhenEmpty) {
+    ASSERT_EQ(rodajogo(dir(), "--headless --ticks 2 --sounds s.txt"), 0);
+    EXPECT_TRUE(std::filesystem::exists(dir() + "/s.txt"));
+}
