@@ -37,13 +37,13 @@ void monta_aranha(Cena& c, double A, const Pose& p) {
 
 void monta_lobo(Cena& c, double A, const Pose& p) {
     Tinta pelo = rgb(120, 110, 100), barriga = rgb(190, 180, 165), escuro = rgb(70, 62, 58);
-    double lunge = p.golpe == 3 ? 0.12 * A : (p.golpe == 1 ? -0.05 * A : 0);
-    double abaixa = p.golpe == 3 ? -0.1 * A : 0;
+    static const double avanco[4] = {0, -0.07, 0.06, 0.14}, cabeca[4] = {0, -0.08, 0.06, -0.1};
+    double lunge = avanco[p.golpe] * A, abaixa = cabeca[p.golpe] * A;
     V3 anca{0, -0.32 * A + lunge, 0.52 * A}, peito{0, 0.28 * A + lunge, 0.56 * A};
     for (int lado = -1; lado <= 1; lado += 2)
         for (int f = 0; f < 2; f++) {
             V3 raiz = (f ? peito : anca) + V3{lado * 0.1 * A, 0, -0.06 * A};
-            double ang = lado * (f ? 1 : -1) * p.passo * 0.45 + (p.golpe == 3 && f ? 0.5 : 0);
+            double ang = lado * (f ? 1 : -1) * p.passo * 0.45 + (p.golpe >= 2 && f ? 0.25 * p.golpe : 0) - (p.golpe == 1 ? 0.3 : 0);
             V3 joelho = raiz + V3{0, std::sin(ang) * 0.2 * A + (f ? 0.02 : -0.04) * A, -0.24 * A};
             V3 pe = V3{raiz.x, raiz.y + std::sin(ang) * 0.32 * A, 0.03 * A};
             c.capsula(raiz, joelho, 0.06 * A, 0.045 * A, pelo.escura(0.9));

@@ -15,14 +15,28 @@ std::string nome_efeito(int i) { return "Efeitos/Efeito-" + numero(i + 1, 3) + "
 std::string nome_objeto(int i) { return "Objetos/Objeto-" + numero(i + 1, 2) + ".gmb"; }
 std::string nome_cenario(int i) { return "Cenario/Cenario-" + numero(i + 1, 2) + ".gmb"; }
 
+// The frame groups of the unit list, in order.
+static const struct Grupo { const char* nome; int de, ate; } GRUPOS[] = {
+    {"estruturas", 0, 17}, {"durbico", 17, 41}, {"fidelina", 41, 65}, {"bruxa", 65, 85}, {"vorlando", 85, 109},
+    {"esqueleto", 109, 133}, {"satanas", 133, 157}, {"bau", 157, 159}, {"aranha", 159, 171}, {"carnical", 171, 183},
+    {"murloc", 183, 195}, {"orc", 195, 219}, {"lobo", 219, 243}, {"pedra", 243, 267}, {"ogro", 267, 291},
+    {"arvore", 291, 315}, {"portal", 315, 317}, {"torreinimiga", 317, 318}, {"quiteva", 318, 326},
+};
+
 std::string fonte_ancoras(const Unidades& u) {
     std::string s = "// Frame anchors of the unit pictures, written by gera_sprites: the point of frame k that stands\n"
-                    "// on the unit's map position is (desenhox[k], desenhoy[k]) from the picture's top-left corner.\n";
+                    "// on the unit's map position is (desenhox[k], desenhoy[k]) from the picture's top-left corner.\n"
+                    "#include \"render/ancoras.h\"\n";
     for (int t = 0; t < 2; t++) {
         const std::vector<int16_t>& v = t ? u.ancoray : u.ancorax;
-        s += std::string("const int16_t ") + (t ? "desenhoy" : "desenhox") + "[326] = {";
-        for (size_t i = 0; i < v.size(); i++) s += (i % 16 ? " " : "\n    ") + std::to_string(v[i]) + ",";
-        s += "\n};\n";
+        std::string nome = t ? "desenhoy" : "desenhox";
+        s += "\nconst int16_t " + nome + "[NQUADROSUNIDADE] = {\n";
+        for (const Grupo& g : GRUPOS) {
+            s += "    ";
+            for (int i = g.de; i < g.ate; i++) s += std::to_string(v[size_t(i)]) + ",";
+            s += "  // " + std::to_string(g.de) + "-" + std::to_string(g.ate - 1) + " " + g.nome + "\n";
+        }
+        s += "};\nstatic_assert(sizeof " + nome + " / sizeof " + nome + "[0] == NQUADROSUNIDADE);\n";
     }
     return s;
 }
@@ -49,12 +63,7 @@ bool escreve_sprites(const std::string& jogo, const std::string& gerados, const 
         parte.assign(u.quadros.begin() + de, u.quadros.begin() + ate);
         write_sheet(revisao + "/" + nome + ".png", parte, std::string("Unidades ") + std::to_string(de) + "-" + std::to_string(ate - 1), escala);
     };
-    struct { const char* nome; int de, ate; } grupos[] = {
-        {"estruturas", 0, 17}, {"durbico", 17, 41}, {"fidelina", 41, 65}, {"bruxa", 65, 85}, {"vorlando", 85, 109},
-        {"esqueleto", 109, 133}, {"satanas", 133, 157}, {"bau-aranha-carnical-murloc", 157, 195}, {"orc", 195, 219},
-        {"lobo", 219, 243}, {"pedra", 243, 267}, {"ogro", 267, 291}, {"arvore", 291, 315}, {"portal-torre-quiteva", 315, 326},
-    };
-    for (auto& g : grupos) folha((std::string("unidades-") + g.nome).c_str(), g.de, g.ate, 2);
+    for (const Grupo& g : GRUPOS) folha((std::string("unidades-") + g.nome).c_str(), g.de, g.ate, 2);
     write_sheet(revisao + "/unidades.png", u.quadros, "Unidades", 1);
     write_sheet(revisao + "/efeitos.png", ef, "Efeitos", 2);
     write_sheet(revisao + "/objetos.png", ob, "Objetos", 2);

@@ -162,7 +162,7 @@ static void fazenda(cairo_t* cr, double ox, double oy) {
 
 void desenha_fazenda(cairo_t* cr, double ox, double oy, int k) {
     if (k == 0) { alicerce(cr, ox - 4, oy, 30, 13); return; }
-    static const double alto[5] = {0, 14, 28, 42, 200};
+    static const double alto[5] = {0, 22, 31, 40, 200};
     if (k < 4) {
         alicerce(cr, ox - 4, oy, 30, 13);
         cairo_save(cr);

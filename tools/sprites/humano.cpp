@@ -71,11 +71,11 @@ void pernas(Cena& c, const Humano& h, const Corpo& b, const Pose& p) {
         V3 joelho = quadril + V3{lado * 0.01 * b.A, std::sin(ang) * b.L * 0.5 + 0.02 * b.A, -std::cos(ang) * b.L * 0.5};
         double dobra = ang < 0 ? 0.5 : 0.1;  // the trailing leg bends its knee
         V3 tornozelo = joelho + V3{0, std::sin(ang - dobra) * b.L * 0.5, -std::cos(ang - dobra) * b.L * 0.5};
-        if (tornozelo.z < b.rl * 0.8) tornozelo.z = b.rl * 0.8;
+        if (tornozelo.z < b.rl) tornozelo.z = b.rl;
         Tinta perna = h.arvore ? h.roupa.escura(0.8) : h.calca;
         c.capsula(quadril, joelho, b.rl * 1.1, b.rl, perna, vies);
         c.capsula(joelho, tornozelo, b.rl, b.rl * 0.9, h.caveira ? h.pele : perna, vies);
-        c.capsula(tornozelo, tornozelo + V3{0, 0.07 * b.A, -b.rl * 0.3}, b.rl * 1.0, b.rl * 0.95, h.bota, vies + 0.01);
+        c.capsula(tornozelo, tornozelo + V3{0, 0.06 * b.A, 0}, b.rl, b.rl, h.bota, vies + 0.01);
     }
 }
 

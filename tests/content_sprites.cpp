@@ -1,0 +1,217 @@
+// The world sprites: every file of the four folders, the ground tiles, facings and frames that differ,
+// pictures that fit their anchors, and feet that stand on the map point when drawn.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+#include "apoio.h"
+#include "media/media.h"
+#include "render/ancoras.h"
+#include "sprites.h"
+
+namespace {
+
+const Unidades& unidades() {
+    static const Unidades u = gera_unidades();
+    return u;
+}
+
+// Pixels that differ between two pictures of the same size (all of them when the sizes differ).
+int diferentes(const Picture& a, const Picture& b) {
+    if (a.w != b.w || a.h != b.h) return std::max(a.w * a.h, b.w * b.h);
+    int n = 0;
+    for (size_t i = 0; i < a.rgb.size(); i += 3)
+        n += a.rgb[i] != b.rgb[i] || a.rgb[i + 1] != b.rgb[i + 1] || a.rgb[i + 2] != b.rgb[i + 2];
+    return n;
+}
+
+int opacos(const Picture& p) {
+    int n = 0;
+    for (int y = 0; y < p.h; y++)
+        for (int x = 0; x < p.w; x++) n += !p.iswhite(x, y);
+    return n;
+}
+
+// First frame of each character and its frames per facing.
+struct Figura { const char* nome; int base, por_face; };
+const Figura FIGURAS[] = {
+    {"DURBICO", 17, 6}, {"FIDELINA", 41, 6}, {"BRUXA", 65, 5}, {"SEU VORLANDO", 85, 6}, {"ESQUELETO", 109, 6},
+    {"SATANAS", 133, 6}, {"ARANHA", 159, 3}, {"CARNICAL", 171, 3}, {"MURLOC", 183, 3}, {"ORC", 195, 6},
+    {"LOBO", 219, 6}, {"PEDRA", 243, 6}, {"OGRO", 267, 6}, {"ARVORE", 291, 6}, {"DONA QUITEVA", 318, 2},
+};
+
+size_t arquivos(const std::filesystem::path& pasta) {
+    size_t n = 0;
+    for (auto& e : std::filesystem::directory_iterator(pasta)) n += e.is_regular_file();
+    return n;
+}
+
+}  // namespace
+
+TEST(ContentSprites, GeneratorWritesEveryFileOfTheFourFoldersLoadable) {
+    PastaTemporaria pasta("sprites_arquivos");
+    ASSERT_TRUE(escreve_sprites(pasta.caminho.string(), (pasta.caminho / "gen").string(), ""));
+    struct { const char* pasta; int n; std::string (*nome)(int); } listas[] = {
+        {"Unidades", NUNIDADES, nome_unidade}, {"Efeitos", NEFEITOS, nome_efeito},
+        {"Objetos", NOBJETOS, nome_objeto}, {"Cenario", NCENARIOS, nome_cenario}};
+    for (auto& l : listas) {
+        EXPECT_EQ(arquivos(pasta.caminho / l.pasta), size_t(l.n)) << l.pasta;
+        for (int i = 0; i < l.n; i++) {
+            std::string dados = leituracompleta((pasta.caminho / l.nome(i)).string());
+            Bitmap b;
+            std::string why;
+            size_t usados = 0;
+            ASSERT_TRUE(ParseGmb(reinterpret_cast<const uint8_t*>(dados.data()), dados.size(), b, why, &usados)) << l.nome(i) << ": " << why;
+            EXPECT_EQ(usados, dados.size()) << l.nome(i);
+        }
+    }
+    EXPECT_EQ(nome_unidade(0), "Unidades/Unid-001.gmb");
+    EXPECT_EQ(nome_unidade(325), "Unidades/Unid-326.gmb");
+    EXPECT_EQ(nome_efeito(107), "Efeitos/Efeito-108.gmb");
+    EXPECT_EQ(nome_objeto(0), "Objetos/Objeto-01.gmb");
+    EXPECT_EQ(nome_cenario(2), "Cenario/Cenario-03.gmb");
+    EXPECT_TRUE(std::filesystem::exists(pasta.caminho / "gen" / "ancoras.inc"));
+}
+
+TEST(ContentSprites, GroundTilesAreOpaqueAndSeamless) {
+    std::vector<Picture> ce = gera_cenarios();
+    ASSERT_EQ(ce.size(), size_t(NCENARIOS));
+    for (const Picture& p : ce) {
+        EXPECT_EQ(opacos(p), p.w * p.h) << "no pure white inside a ground tile";
+        // the step across the wrap edge is no larger than the usual step between neighbours
+        double borda = 0, dentro = 0;
+        for (int y = 0; y < p.h; y++)
+            for (int c = 0; c < 3; c++) {
+                borda += std::abs(p.at(p.w - 1, y)[c] - p.at(0, y)[c]);
+                dentro += std::abs(p.at(p.w / 2, y)[c] - p.at(p.w / 2 + 1, y)[c]);
+            }
+        EXPECT_LT(borda, dentro * 2 + 200);
+        borda = dentro = 0;
+        for (int x = 0; x < p.w; x++)
+            for (int c = 0; c < 3; c++) {
+                borda += std::abs(p.at(x, p.h - 1)[c] - p.at(x, 0)[c]);
+                dentro += std::abs(p.at(x, p.h / 2)[c] - p.at(x, p.h / 2 + 1)[c]);
+            }
+        EXPECT_LT(borda, dentro * 2 + 200);
+    }
+}
+
+TEST(ContentSprites, FourFacingsOfEveryCharacterDiffer) {
+    const Unidades& u = unidades();
+    ASSERT_EQ(u.quadros.size(), size_t(NUNIDADES));
+    for (const Figura& f : FIGURAS) {
+        const Picture* face[4];
+        for (int k = 0; k < 4; k++) face[k] = &u.quadros[size_t(f.base + k * f.por_face)];
+        for (int a = 0; a < 3; a++)
+            for (int b = a + 1; b < 3; b++)
+                EXPECT_GT(diferentes(*face[a], *face[b]), opacos(*face[a]) / 10) << f.nome << " facings " << a << ", " << b;
+        EXPECT_EQ(diferentes(*face[3], mirrored(*face[1])), 0) << f.nome << ": ESQUERDA mirrors DIREITA";
+    }
+}
+
+TEST(ContentSprites, WalkingAndAttackFramesDifferFromStanding) {
+    const Unidades& u = unidades();
+    for (const Figura& f : FIGURAS)
+        for (int face = 0; face < 4; face++) {
+            int base = f.base + face * f.por_face;
+            const Picture& parado = u.quadros[size_t(base)];
+            for (int k = 1; k < f.por_face; k++)
+                EXPECT_GT(diferentes(parado, u.quadros[size_t(base + k)]), opacos(parado) / 20) << f.nome << " frame " << base + k;
+            if (f.por_face == 6)
+                EXPECT_GT(diferentes(u.quadros[size_t(base + 1)], u.quadros[size_t(base + 2)]), opacos(parado) / 20)
+                    << f.nome << ": the two steps swing opposite legs";
+        }
+}
+
+TEST(ContentSprites, StructureStagesGrowAndEveryFrameHasKeyAndPicture) {
+    const Unidades& u = unidades();
+    auto topo = [](const Picture& p) {
+        for (int y = 0; y < p.h; y++)
+            for (int x = 0; x < p.w; x++)
+                if (!p.iswhite(x, y)) return y;
+        return p.h;
+    };
+    for (int familia : {0, 5, 10})  // tower, farm, shop: each stage stands taller than the one before
+        for (int k = 0; k < 4; k++)
+            EXPECT_GT(topo(u.quadros[size_t(familia + k)]), topo(u.quadros[size_t(familia + k + 1)])) << "stage " << familia + k;
+    for (size_t i = 0; i < u.quadros.size(); i++) {
+        const Picture& p = u.quadros[i];
+        EXPECT_GT(opacos(p), 100) << "frame " << i;
+        EXPECT_LT(opacos(p), p.w * p.h) << "frame " << i << " keeps a transparent border";
+    }
+}
+
+TEST(ContentSprites, AnchorTableIsTheOneComputedFromThePictures) {
+    const Unidades& u = unidades();
+    ASSERT_EQ(u.ancorax.size(), size_t(NQUADROSUNIDADE));
+    ASSERT_EQ(u.ancoray.size(), size_t(NQUADROSUNIDADE));
+    for (int i = 0; i < NQUADROSUNIDADE; i++) {
+        EXPECT_EQ(desenhox[i], u.ancorax[size_t(i)]) << "frame " << i << ": regenerate render/ancoras.cpp";
+        EXPECT_EQ(desenhoy[i], u.ancoray[size_t(i)]) << "frame " << i;
+        EXPECT_TRUE(desenhox[i] > 0 && desenhox[i] <= u.quadros[size_t(i)].w && desenhox[i] < 256) << "frame " << i;
+        EXPECT_TRUE(desenhoy[i] > 0 && desenhoy[i] <= u.quadros[size_t(i)].h && desenhoy[i] < 256) << "frame " << i;
+    }
+}
+
+TEST(ContentSprites, FeetStandOnTheMapPointWhenDrawn) {
+    const Unidades& u = unidades();
+    const Cor fundo{0, 90, 0};
+    for (int frame : {17, 41, 85, 109, 195, 243, 267, 23, 91, 97}) {
+        std::vector<uint8_t> dados = gmb_bytes(u.quadros[size_t(frame)]);
+        ImageList lista;
+        Bitmap b;
+        std::string why;
+        ASSERT_TRUE(ParseGmb(dados.data(), dados.size(), b, why)) << why;
+        SetItemPicture(lista.Add(), b, "quadro", true);
+        const int x = 400, y = 400;
+        FillRect(fundo, 0, 0, LARGURATELA, ALTURATELA);
+        DrawItem(lista, 0, x - desenhox[frame], y - desenhoy[frame]);
+        int baixo = -1;
+        for (int py = 0; py < ALTURATELA && baixo < 0; py++)
+            for (int px = 0; px < LARGURATELA; px++) {
+                Cor c = BackPixel(px, ALTURATELA - 1 - py);
+                if (c.r != fundo.r || c.g != fundo.g || c.b != fundo.b) { baixo = ALTURATELA - 1 - py; break; }
+            }
+        EXPECT_NEAR(baixo, y, 5) << "lowest row of frame " << frame;
+        long soma = 0, n = 0;
+        for (int py = baixo - 3; py <= baixo; py++)
+            for (int px = 0; px < LARGURATELA; px++) {
+                Cor c = BackPixel(px, py);
+                if (c.r != fundo.r || c.g != fundo.g || c.b != fundo.b) { soma += px; n++; }
+            }
+        ASSERT_GT(n, 0);
+        EXPECT_NEAR(double(soma) / n, x, 9) << "feet centre of frame " << frame;
+    }
+}
+
+TEST(ContentSprites, EffectAndObjectPicturesFitTheirAnchors) {
+    std::vector<Picture> ef = gera_efeitos(), ob = gera_objetos();
+    ASSERT_EQ(ef.size(), size_t(NEFEITOS));
+    ASSERT_EQ(ob.size(), size_t(NOBJETOS));
+    for (int i = 0; i < NEFEITOS; i++) {
+        if (efeito_ancorax[i] > 0) EXPECT_EQ(ef[size_t(i)].w, 2 * efeito_ancorax[i]) << "effect " << i;
+        EXPECT_GE(ef[size_t(i)].h, efeito_ancoray[i]) << "effect " << i;
+        EXPECT_GT(opacos(ef[size_t(i)]), 0) << "effect " << i;
+    }
+    EXPECT_EQ(ef[0].w, 30);  // the shadow the drawing code puts at (x - 14, y - 4)
+    EXPECT_EQ(ef[1].w, 52);  // the sphere at (x - 26, y - 65)
+    for (int i = 0; i < NOBJETOS; i++) {
+        EXPECT_EQ(ob[size_t(i)].w, 2 * objeto_ancorax[i]) << "object " << i;
+        EXPECT_GT(ob[size_t(i)].h, objeto_ancoray[i]) << "object " << i;
+    }
+    // a tree's trunk base is at the object's base point: opaque there, bark below the crown
+    for (int arvore = 0; arvore < 4; arvore++) {
+        const Picture& p = ob[size_t(arvore)];
+        EXPECT_FALSE(p.iswhite(objeto_ancorax[arvore], objeto_ancoray[arvore] - 2)) << "tree " << arvore;
+        EXPECT_TRUE(p.iswhite(objeto_ancorax[arvore], objeto_ancoray[arvore] + 6)) << "tree " << arvore;
+    }
+}
+
+TEST(ContentSprites, DrawingIsDeterministic) {
+    std::vector<Picture> a = gera_efeitos(), b = gera_efeitos();
+    for (size_t i = 0; i < a.size(); i++) EXPECT_EQ(gmb_bytes(a[i]), gmb_bytes(b[i])) << "effect " << i;
+    std::vector<Picture> c = gera_objetos(), d = gera_objetos();
+    for (size_t i = 0; i < c.size(); i++) EXPECT_EQ(gmb_bytes(c[i]), gmb_bytes(d[i])) << "object " << i;
+}
