@@ -46,23 +46,28 @@ void monta_lobo(Cena& c, double A, const Pose& p) {
             double ang = lado * (f ? 1 : -1) * p.passo * 0.45 + (p.golpe >= 2 && f ? 0.25 * p.golpe : 0) - (p.golpe == 1 ? 0.3 : 0);
             V3 joelho = raiz + V3{0, std::sin(ang) * 0.2 * A + (f ? 0.02 : -0.04) * A, -0.24 * A};
             V3 pe = V3{raiz.x, raiz.y + std::sin(ang) * 0.32 * A, 0.03 * A};
-            c.capsula(raiz, joelho, 0.06 * A, 0.045 * A, pelo.escura(0.9));
-            c.capsula(joelho, pe, 0.045 * A, 0.04 * A, pelo.escura(0.85));
+            c.capsula(raiz, joelho, 0.07 * A, 0.04 * A, pelo.escura(0.9));
+            c.capsula(joelho, pe, 0.04 * A, 0.035 * A, pelo.escura(0.8));
+            c.bola(pe + V3{0, 0.02 * A, 0}, 0.045 * A, 0.035 * A, escuro, 0.01);
         }
     double rabo = 0.1 * A * p.passo;
-    c.capsula(anca + V3{0, -0.12 * A, 0.05 * A}, anca + V3{rabo, -0.45 * A, 0.2 * A}, 0.06 * A, 0.08 * A, pelo.escura(0.9));
-    c.tronco(anca, 0.19 * A, peito, 0.23 * A, pelo);
-    c.bola(peito + V3{0, 0.08 * A, -0.06 * A}, 0.17 * A, 0.16 * A, barriga, 0.02);
-    V3 cab = peito + V3{0, 0.2 * A, 0.18 * A + abaixa};
-    c.bola(cab, 0.16 * A, 0.15 * A, pelo);
-    V3 focinho = cab + V3{0, 0.2 * A, -0.04 * A};
-    c.capsula(cab + V3{0, 0.05 * A, -0.02 * A}, focinho, 0.09 * A, 0.06 * A, pelo.clara(0.1), 0.01);
+    V3 raiz_rabo = anca + V3{0, -0.14 * A, 0.04 * A}, meio_rabo = anca + V3{rabo * 0.5, -0.34 * A, -0.02 * A};
+    c.capsula(raiz_rabo, meio_rabo, 0.045 * A, 0.075 * A, pelo.escura(0.92));
+    c.capsula(meio_rabo, meio_rabo + V3{rabo, -0.16 * A, -0.08 * A}, 0.075 * A, 0.04 * A, escuro);
+    c.capsula(anca, peito, 0.18 * A, 0.21 * A, pelo);
+    c.bola(anca + V3{0, -0.02 * A, 0.02 * A}, 0.19 * A, 0.17 * A, pelo.escura(0.95), -0.05 * A);
+    c.bola(peito + V3{0, 0.1 * A, -0.06 * A}, 0.16 * A, 0.16 * A, barriga, 0.02);
+    V3 cab = peito + V3{0, 0.22 * A, 0.2 * A + abaixa};
+    c.capsula(peito + V3{0, 0.05 * A, 0.05 * A}, cab, 0.15 * A, 0.13 * A, pelo, -0.02);
+    c.bola(cab, 0.18 * A, 0.16 * A, pelo);
+    V3 focinho = cab + V3{0, 0.25 * A, -0.05 * A};
+    c.capsula(cab + V3{0, 0.06 * A, -0.02 * A}, focinho, 0.1 * A, 0.05 * A, pelo.clara(0.12), 0.01);
     c.ponto(focinho + V3{0, 0.03 * A, 0.02 * A}, 0.03 * A, rgb(25, 20, 20), 0.05);
     if (p.golpe >= 2) c.capsula(cab + V3{0, 0.08 * A, -0.1 * A}, focinho + V3{0, 0, -0.09 * A}, 0.04 * A, 0.035 * A, rgb(150, 40, 40), 0.0);
     for (int lado = -1; lado <= 1; lado += 2) {
-        V3 orelha = cab + V3{lado * 0.09 * A, -0.02 * A, 0.12 * A};
-        c.poligono({orelha + V3{-0.05 * A, 0, 0}, orelha + V3{0.05 * A, 0, 0}, orelha + V3{lado * 0.02 * A, -0.02 * A, 0.14 * A}}, escuro, 0.02);
-        V3 olho = cab + V3{lado * 0.08 * A, 0.13 * A, 0.04 * A};
-        if (c.prof(olho) - c.prof(cab) > 0.05 * A) c.ponto(olho, 0.025 * A, rgb(240, 200, 50), 0.1);
+        V3 orelha = cab + V3{lado * 0.1 * A, -0.03 * A, 0.12 * A};
+        c.poligono({orelha + V3{-0.06 * A, 0, 0}, orelha + V3{0.06 * A, 0, 0}, orelha + V3{lado * 0.03 * A, -0.03 * A, 0.17 * A}}, escuro, 0.02);
+        V3 olho = cab + V3{lado * 0.09 * A, 0.12 * A, 0.08 * A};
+        if (c.prof(olho) - c.prof(cab) > 0.05 * A) c.ponto(olho, 0.03 * A, rgb(240, 200, 50), 0.2 * A);
     }
 }

@@ -1,4 +1,5 @@
 // Effect pictures: fire, smoke, bones, projectiles, marks, corpses and the rest of the effect list.
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -447,19 +448,19 @@ std::vector<Picture> gera_efeitos() {
     // 87-98 corpses, drawn from their top edge
     auto gente = [&](const Humano& h, int w) {
         Humano d = h;
-        d.altura = d.altura * 0.8;
-        double fx = 0.5 - d.altura * 0.5 / w;
+        d.altura = std::min(d.altura * 0.7, w * 0.8);
+        double fx = 0.5 - d.altura * 0.56 / w;
         return caido(w, 44, [d](Cena& c) { Humano e = d; e.flutua = false; monta_humano(c, e, Pose{}); }, M_PI / 2, 0, fx, 0.5);
     };
     v.push_back(gente(figura_durbico(), 70));
     v.push_back(gente(figura_fidelina(), 70));
     v.push_back(gente(figura_bruxa(), 74));
     v.push_back(gente(figura_vorlando(), 66));
-    v.push_back(caido(46, 28, [](Cena& c) { monta_aranha(c, 22, Pose{}); }, M_PI, 0.4, 0.5, 0.2));
+    v.push_back(caido(46, 28, [](Cena& c) { monta_aranha(c, 15, Pose{}); }, M_PI, 0.4, 0.5, 0.25));
     v.push_back(gente(figura_carnical(), 72));
     v.push_back(gente(figura_murloc(), 80));
     v.push_back(gente(figura_orc(), 80));
-    v.push_back(caido(60, 34, [](Cena& c) { monta_lobo(c, 44, Pose{}); }, M_PI / 2, M_PI / 2, 0.5, 0.75));
+    v.push_back(caido(60, 34, [](Cena& c) { monta_lobo(c, 36, Pose{}); }, M_PI / 2, M_PI / 2, 0.52, 0.78));
     v.push_back(desenha(80, 40, [&rng](cairo_t* cr, double w, double h) {  // the stone monster falls to rubble
         for (int k = 0; k < 9; k++) {
             double x = 14 + k * 6.5 + rng.range(-3, 3), y = 24 + rng.range(-7, 7), r = rng.range(5, 9);

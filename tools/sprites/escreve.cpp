@@ -66,6 +66,8 @@ bool escreve_sprites(const std::string& jogo, const std::string& gerados, const 
     for (const Grupo& g : GRUPOS) folha((std::string("unidades-") + g.nome).c_str(), g.de, g.ate, 2);
     write_sheet(revisao + "/unidades.png", u.quadros, "Unidades", 1);
     write_sheet(revisao + "/efeitos.png", ef, "Efeitos", 2);
+    parte.assign(ef.begin() + 87, ef.begin() + 99);
+    write_sheet(revisao + "/efeitos-cadaveres.png", parte, "Efeitos 87-98", 3);
     write_sheet(revisao + "/objetos.png", ob, "Objetos", 2);
     write_sheet(revisao + "/cenarios.png", ce, "Cenario", 1);
     escreve_cena(revisao + "/cena.png", u, ef, ob, ce);

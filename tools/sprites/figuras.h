@@ -13,7 +13,9 @@ struct Humano {
     int chapeu_tipo = SEMCHAPEU, arma = SEMARMA;
     bool barba = false, bigode = false, saia = false, flutua = false, manto = false, asas = false, cauda = false;
     bool cabelolongo = false, caveira = false, olhosbrilham = false, presas = false, nadadeira = false, arvore = false;
-    bool pedra = false, escudo = false, avental = false;
+    bool pedra = false, escudo = false, avental = false, careca = false, bracosnus = false;
+    int magia = 0;               // glowing hands: 0 never, 1 while casting, 2 always
+    Tinta cormagia;
     double corcunda = 0;         // forward lean of the body, radians
     double barriga = 0;          // belly, in fractions of the height
 };

@@ -84,7 +84,7 @@ V3 braco(Cena& c, const Humano& h, const Corpo& b, int lado, double ombro, doubl
     V3 o = b.peito + V3{lado * b.sw, -0.01 * b.A, -0.05 * b.A};
     V3 e = o + direcao(ombro * GRAU, abre * GRAU, lado) * b.la;
     V3 m = e + direcao((ombro + cotovelo) * GRAU, abre * 0.5 * GRAU, lado) * b.lf;
-    Tinta manga = h.caveira || h.pedra || h.arvore ? h.pele : h.roupa;
+    Tinta manga = h.caveira || h.pedra || h.arvore || h.bracosnus ? h.pele : h.roupa;
     double r = h.pedra ? b.ra * 1.6 : b.ra;
     c.capsula(o, e, r * 1.15, r, manga, 0.02);
     c.capsula(e, m, r, r * 0.9, manga, 0.02);
@@ -97,7 +97,8 @@ V3 braco(Cena& c, const Humano& h, const Corpo& b, int lado, double ombro, doubl
 }
 
 void arma(Cena& c, const Humano& h, const Corpo& b, V3 mao, double angulo, const Pose& p) {
-    V3 w = direcao(angulo * GRAU, 0, 1);
+    // in a blow the weapon also turns in across the body, so it shows from every side
+    V3 w = direcao(angulo * GRAU, p.golpe ? 0.45 : 0, 1);
     double A = b.A;
     Tinta madeira = rgb(120, 78, 40);
     switch (h.arma) {
@@ -164,8 +165,8 @@ void arma(Cena& c, const Humano& h, const Corpo& b, V3 mao, double angulo, const
         V3 topo = mao + w * (0.24 * A);
         c.capsula(mao - w * (0.05 * A), topo, 0.014 * A, 0.014 * A, madeira, 0.05);
         V3 fio = direcao((angulo - 90) * GRAU, 0, 1);
-        c.poligono({topo - w * (0.02 * A), topo + fio * (0.1 * A) + w * (0.05 * A), topo + fio * (0.12 * A) - w * (0.08 * A),
-                    topo - w * (0.08 * A)}, rgb(160, 165, 170), 0.06);
+        c.poligono({topo + w * (0.01 * A), topo + fio * (0.13 * A) + w * (0.07 * A), topo + fio * (0.15 * A) - w * (0.11 * A),
+                    topo - w * (0.09 * A)}, rgb(170, 175, 180), 0.06);
         break;
     }
     case CLAVA:
@@ -185,7 +186,7 @@ void cabeca(Cena& c, const Humano& h, const Corpo& b) {
     Tinta olho = h.olhosbrilham ? rgb(250, 230, 60) : rgb(25, 20, 20);
     if (h.cabelolongo)
         c.tronco(k + V3{0, -0.3 * rh, 0}, rh * 0.9, k + V3{0, -0.55 * rh, -2.1 * rh}, rh * 0.75, h.cabelo, -0.5);
-    if (!h.caveira && !h.nadadeira && !h.arvore) c.bola(k + V3{0, -0.22 * rh, 0.12 * rh}, rh * 1.04, rh * 1.0, h.cabelo, -0.3);
+    if (!h.caveira && !h.nadadeira && !h.arvore && !h.careca) c.bola(k + V3{0, -0.22 * rh, 0.12 * rh}, rh * 1.04, rh * 1.0, h.cabelo, -0.3);
     if (h.arvore) {  // a leafy crown instead of a head
         static const double folhas[6][3] = {{0, 0, 0.9}, {-0.9, -0.2, 0.4}, {0.9, -0.2, 0.4}, {0, -0.8, 0.5}, {-0.5, 0.5, 0.2}, {0.5, 0.5, 0.2}};
         for (auto& f : folhas) c.bola(k + V3{f[0] * rh, f[1] * rh, f[2] * rh}, rh * 1.0, rh * 0.95, h.cabelo, 0);
@@ -247,10 +248,10 @@ void cabeca(Cena& c, const Humano& h, const Corpo& b) {
         }
         break;
     case COROA:
-        c.tronco(topo - V3{0, 0, 0.2 * rh}, rh * 0.85, topo + V3{0, 0, 0.4 * rh}, rh * 0.95, rgb(225, 180, 40), vh + 0.3);
+        c.tronco(topo + V3{0, 0, 0.05 * rh}, rh * 0.6, topo + V3{0, 0, 0.45 * rh}, rh * 0.7, rgb(225, 180, 40), vh + 0.3);
         for (int i = 0; i < 5; i++) {
             double a = i * 2 * M_PI / 5 + 0.3;
-            c.ponto(topo + V3{std::cos(a) * rh * 0.9, std::sin(a) * rh * 0.9, 0.55 * rh}, rh * 0.15, i == 1 ? rgb(220, 30, 60) : rgb(250, 220, 80), vh + 0.31);
+            c.ponto(topo + V3{std::cos(a) * rh * 0.66, std::sin(a) * rh * 0.66, 0.6 * rh}, rh * 0.12, i == 1 ? rgb(220, 30, 60) : rgb(250, 220, 80), vh + 0.31);
         }
         break;
     case COQUE:
@@ -330,10 +331,27 @@ void monta_humano(Cena& c, const Humano& h, const Pose& p) {
     Braco br = braco_arma(h, p);
     double outro = p.golpe ? (h.arma == GARRAS || h.arma == PUNHOS ? br.ombro * 0.8 : 30) : 10 + p.passo * 25.0;
     double outro_cot = p.golpe && (h.arma == GARRAS || h.arma == PUNHOS) ? br.cotovelo : 25;
-    V3 mao_arma = braco(c, h, b, -1, br.ombro, br.cotovelo, 12);
+    V3 mao_arma = braco(c, h, b, -1, br.ombro, br.cotovelo, p.golpe == 3 ? -12 : 12);
     V3 mao_outra = braco(c, h, b, 1, outro, outro_cot, 12);
     if (h.escudo) c.tronco(mao_outra + V3{0.02 * b.A, 0.01 * b.A, 0}, 0.09 * b.A, mao_outra + V3{0.045 * b.A, 0.012 * b.A, 0}, 0.085 * b.A, rgb(110, 80, 50), 0.05, true);
     arma(c, h, b, mao_arma, br.arma, p);
-    if (h.arma == GARRAS || (h.arma == PUNHOS && false)) arma(c, h, b, mao_outra, br.arma, p);
+    if (h.arma == GARRAS) arma(c, h, b, mao_outra, br.arma, p);
+    if (h.magia == 2 || (h.magia == 1 && p.golpe >= 2))
+        for (V3 m : {mao_arma, mao_outra}) {
+            double sx, sy, r = 0.05 * b.A * (p.golpe == 3 ? 1.5 : 1);
+            c.projeta(m, sx, sy);
+            Tinta g = h.cormagia;
+            c.livre(m, 0.2, [=](cairo_t* cr) {
+                cairo_pattern_t* pt = cairo_pattern_create_radial(sx, sy, 0, sx, sy, r * 1.8);
+                Tinta centro = g.clara(0.7);
+                cairo_pattern_add_color_stop_rgba(pt, 0, centro.r, centro.g, centro.b, 1);
+                cairo_pattern_add_color_stop_rgba(pt, 0.5, g.r, g.g, g.b, 1);
+                cairo_pattern_add_color_stop_rgba(pt, 1, g.r, g.g, g.b, 0);
+                cairo_set_source(cr, pt);
+                cairo_pattern_destroy(pt);
+                elipse(cr, sx, sy, r * 1.8, r * 1.8);
+                cairo_fill(cr);
+            });
+        }
     cabeca(c, h, b);
 }

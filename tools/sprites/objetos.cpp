@@ -10,7 +10,7 @@
 namespace {
 
 // Space below the base point of each picture (the rest is set by the anchors).
-const int ABAIXO[NOBJETOS] = {8, 8, 8, 8, 20, 16, 6, 8, 12, 8, 5, 5, 6, 15, 8, 6, 6, 28, 25, 6, 6, 6, 25};
+const int ABAIXO[NOBJETOS] = {8, 8, 8, 8, 20, 22, 6, 8, 12, 8, 5, 5, 6, 15, 8, 6, 6, 28, 25, 6, 6, 6, 25};
 static_assert(sizeof ABAIXO / sizeof ABAIXO[0] == NOBJETOS);
 
 using Pinta = std::function<void(cairo_t*, double bx, double by)>;
@@ -121,16 +121,16 @@ std::vector<Picture> gera_objetos() {
     // 0 a round oak
     v.push_back(objeto(0, [&](cairo_t* cr, double bx, double by) {
         tronco(cr, bx, by, 7, 40, casca);
-        copa(cr, bx, by - 56, 30, 30, rgb(70, 140, 50), 1);
+        copa(cr, bx, by - 55, 30, 27, rgb(70, 140, 50), 1);
     }));
     // 1 a pine
     v.push_back(objeto(1, [&](cairo_t* cr, double bx, double by) {
         tronco(cr, bx, by, 5, 20, casca.escura(0.9));
         for (int k = 0; k < 4; k++) {
-            double y = by - 14 - k * 17, l = 36 - k * 7;
+            double y = by - 12 - k * 15, l = 36 - k * 7;
             cairo_move_to(cr, bx - l, y);
-            cairo_curve_to(cr, bx - l * 0.5, y - 4, bx - l * 0.3, y - 18, bx, y - 30);
-            cairo_curve_to(cr, bx + l * 0.3, y - 18, bx + l * 0.5, y - 4, bx + l, y);
+            cairo_curve_to(cr, bx - l * 0.5, y - 4, bx - l * 0.3, y - 16, bx, y - 26);
+            cairo_curve_to(cr, bx + l * 0.3, y - 16, bx + l * 0.5, y - 4, bx + l, y);
             cairo_close_path(cr);
             gradiente_lateral(cr, bx - l, bx + l, rgb(44, 108, 60).clara(k * 0.05));
             cairo_fill_preserve(cr);
@@ -140,7 +140,7 @@ std::vector<Picture> gera_objetos() {
     // 2 a broad tree with a pale trunk and golden-green leaves
     v.push_back(objeto(2, [&](cairo_t* cr, double bx, double by) {
         tronco(cr, bx, by, 7, 46, rgb(196, 188, 170));
-        copa(cr, bx, by - 62, 38, 30, rgb(140, 160, 50), 2);
+        copa(cr, bx, by - 60, 37, 26, rgb(140, 160, 50), 2);
     }));
     // 3 a dead, twisted tree
     v.push_back(objeto(3, [&](cairo_t* cr, double bx, double by) {

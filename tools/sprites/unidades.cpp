@@ -32,6 +32,7 @@ Humano figura_bruxa() {
     h.pele = rgb(160, 200, 120); h.cabelo = rgb(60, 44, 70); h.roupa = rgb(100, 44, 124); h.calca = rgb(66, 28, 88);
     h.bota = h.calca; h.chapeu = rgb(70, 34, 92); h.chapeu_tipo = PONTUDO;
     h.arma = GARRAS; h.flutua = true; h.saia = true; h.cabelolongo = true; h.braco = 1.1;
+    h.magia = 1; h.cormagia = rgb(150, 240, 90);
     return h;
 }
 
@@ -57,7 +58,7 @@ Humano figura_satanas() {
     h.altura = 104; h.largura = 1.2; h.grossura = 1.15;
     h.pele = rgb(196, 46, 36); h.cabelo = rgb(50, 20, 20); h.roupa = rgb(176, 40, 32); h.calca = rgb(52, 30, 30);
     h.bota = rgb(40, 28, 28); h.capa = rgb(96, 22, 30);
-    h.arma = TRIDENTE; h.chapeu_tipo = CHIFRES; h.asas = true; h.cauda = true; h.olhosbrilham = true;
+    h.arma = TRIDENTE; h.bracosnus = true; h.chapeu_tipo = CHIFRES; h.asas = true; h.cauda = true; h.olhosbrilham = true;
     return h;
 }
 
@@ -66,7 +67,7 @@ Humano figura_carnical() {
     h.altura = 50; h.corcunda = 0.55; h.braco = 1.35; h.grossura = 0.75; h.cabeca = 1.1;
     h.pele = rgb(150, 168, 128); h.cabelo = rgb(64, 62, 52); h.roupa = rgb(96, 84, 72); h.calca = rgb(76, 64, 54);
     h.bota = h.pele.escura(0.8);
-    h.arma = GARRAS; h.olhosbrilham = true;
+    h.arma = GARRAS; h.olhosbrilham = true; h.careca = true; h.bracosnus = true;
     return h;
 }
 
@@ -75,7 +76,7 @@ Humano figura_murloc() {
     h.altura = 45; h.cabeca = 1.55; h.perna = 0.8; h.largura = 1.1; h.grossura = 1.1;
     h.pele = rgb(74, 156, 136); h.cabelo = h.pele; h.roupa = rgb(96, 176, 150); h.calca = rgb(62, 132, 116);
     h.bota = rgb(52, 112, 98);
-    h.arma = LANCA; h.nadadeira = true;
+    h.arma = LANCA; h.nadadeira = true; h.bracosnus = true;
     return h;
 }
 
@@ -84,7 +85,7 @@ Humano figura_orc() {
     h.altura = 66; h.largura = 1.35; h.grossura = 1.3;
     h.pele = rgb(104, 146, 70); h.cabelo = rgb(32, 30, 26); h.roupa = rgb(124, 82, 50); h.calca = rgb(72, 56, 46);
     h.bota = rgb(52, 36, 26);
-    h.arma = MACHADO; h.presas = true; h.chapeu_tipo = TOPETE;
+    h.arma = MACHADO; h.presas = true; h.chapeu_tipo = TOPETE; h.careca = true; h.bracosnus = true;
     return h;
 }
 
@@ -99,10 +100,10 @@ Humano figura_pedra() {
 
 Humano figura_ogro() {
     Humano h;
-    h.altura = 78; h.largura = 1.55; h.grossura = 1.6; h.cabeca = 0.85; h.barriga = 0.15;
-    h.pele = rgb(204, 160, 118); h.cabelo = rgb(62, 42, 30); h.roupa = rgb(112, 82, 52); h.calca = rgb(100, 70, 44);
+    h.altura = 78; h.largura = 1.55; h.grossura = 1.6; h.cabeca = 0.95; h.barriga = 0.14;
+    h.pele = rgb(200, 150, 128); h.cabelo = rgb(62, 42, 30); h.roupa = rgb(186, 138, 116); h.calca = rgb(84, 60, 40);
     h.bota = rgb(80, 56, 36);
-    h.arma = CLAVA; h.presas = true;
+    h.arma = CLAVA; h.presas = true; h.careca = true; h.bracosnus = true;
     return h;
 }
 
@@ -121,6 +122,7 @@ Humano figura_quiteva() {
     h.pele = rgb(228, 206, 196); h.cabelo = rgb(172, 172, 184); h.roupa = rgb(140, 22, 44); h.calca = rgb(56, 16, 44);
     h.bota = h.calca; h.capa = rgb(40, 12, 34); h.chapeu_tipo = COROA;
     h.arma = GARRAS; h.flutua = true; h.saia = true; h.manto = true; h.cabelolongo = true; h.olhosbrilham = true;
+    h.magia = 2; h.cormagia = rgb(190, 80, 250);
     return h;
 }
 
