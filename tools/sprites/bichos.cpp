@@ -9,16 +9,18 @@ void monta_aranha(Cena& c, double A, const Pose& p) {
     V3 cefalo{0, 0.15 * A, 0.42 * A}, abdome{0, -0.55 * A, 0.55 * A};
     for (int lado = -1; lado <= 1; lado += 2)
         for (int i = 0; i < 4; i++) {
-            double ang = (-50 + i * 32) * M_PI / 180;  // from the front pair backwards
-            double passo = (i % 2 == 0 ? 1 : -1) * lado * p.passo * 0.3;
-            double ergue = (i == 0 && ataque) ? 0.45 * A : 0;
-            V3 raiz = cefalo + V3{lado * 0.15 * A, std::cos(ang + passo) * 0.12 * A, 0};
-            V3 dir{lado * std::sin(M_PI / 2 - std::fabs(ang)) * 1.0, std::cos(M_PI / 2 + ang + passo) * -1.0, 0};
-            V3 joelho = raiz + V3{dir.x * 0.55 * A, dir.y * 0.55 * A, 0.38 * A + ergue};
-            V3 pe = raiz + V3{dir.x * 1.0 * A, dir.y * 1.05 * A, ergue * 1.3 + 0.04 * A - raiz.z};
-            if (ergue > 0) pe = joelho + V3{dir.x * 0.2 * A, 0.35 * A, 0.1 * A};
+            // four legs a side, fanned from forward to backward; pairs step in turn
+            double ang = (50 - i * 30 + (i % 2 ? 1 : -1) * lado * p.passo * 12) * M_PI / 180;
+            V3 d{lado * std::cos(ang), std::sin(ang), 0};
+            V3 raiz = cefalo + V3{lado * 0.12 * A, 0, -0.02 * A};
+            V3 joelho = raiz + d * (0.5 * A) + V3{0, 0, 0.32 * A};
+            V3 pe = raiz + d * (0.95 * A) + V3{0, 0, 0.03 * A - raiz.z};
+            if (i == 0 && ataque) {  // the front legs rear up to strike
+                joelho = raiz + d * (0.35 * A) + V3{0, 0.1 * A, 0.5 * A};
+                pe = joelho + V3{0, 0.3 * A, 0.15 * A};
+            }
             c.capsula(raiz, joelho, 0.055 * A, 0.045 * A, perna);
-            c.capsula(joelho, pe, 0.045 * A, 0.025 * A, perna);
+            c.capsula(joelho, pe, 0.045 * A, 0.022 * A, perna);
         }
     c.bola(abdome, 0.42 * A, 0.36 * A, corpo);
     V3 dorso = abdome + V3{0, 0.05 * A, 0.32 * A};

@@ -224,12 +224,12 @@ void cabeca(Cena& c, const Humano& h, const Corpo& b) {
     case ABAS:
         c.tronco(topo, rh * 1.75, topo + V3{0, 0, rh * 0.12}, rh * 1.7, h.chapeu, vh + 0.3, true);
         c.tronco(topo + V3{0, 0, rh * 0.1}, rh * 0.95, topo + V3{0, -0.1 * rh, rh * 1.1}, rh * 0.7, h.chapeu.clara(0.05), vh + 0.31, true);
-        c.tronco(topo + V3{0, 0, rh * 0.12}, rh * 0.97, topo + V3{0, 0, rh * 0.35}, rh * 0.93, rgb(170, 40, 30), vh + 0.305);
+        c.tronco(topo + V3{0, 0, rh * 0.12}, rh * 0.97, topo + V3{0, 0, rh * 0.35}, rh * 0.93, rgb(170, 40, 30), vh + 0.1);
         break;
     case CAPACETE:
-        c.bola(k + V3{0, 0, rh * 0.45}, rh * 1.08, rh * 0.78, h.chapeu, vh + 0.3);
-        c.poligono({k + V3{-0.8 * rh, 0.7 * rh, 0.45 * rh}, k + V3{0.8 * rh, 0.7 * rh, 0.45 * rh}, k + V3{0.6 * rh, 1.5 * rh, 0.35 * rh},
-                    k + V3{-0.6 * rh, 1.5 * rh, 0.35 * rh}},
+        c.bola(k + V3{0, -0.05 * rh, rh * 0.6}, rh * 1.06, rh * 0.74, h.chapeu, vh + 0.3);
+        c.poligono({k + V3{-0.8 * rh, 0.65 * rh, 0.62 * rh}, k + V3{0.8 * rh, 0.65 * rh, 0.62 * rh}, k + V3{0.6 * rh, 1.4 * rh, 0.55 * rh},
+                    k + V3{-0.6 * rh, 1.4 * rh, 0.55 * rh}},
                    h.chapeu.escura(0.85), vh + 0.31);
         break;
     case PONTUDO: {

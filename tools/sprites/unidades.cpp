@@ -64,8 +64,8 @@ Humano figura_satanas() {
 
 Humano figura_carnical() {
     Humano h;
-    h.altura = 50; h.corcunda = 0.55; h.braco = 1.35; h.grossura = 0.75; h.cabeca = 1.1;
-    h.pele = rgb(150, 168, 128); h.cabelo = rgb(64, 62, 52); h.roupa = rgb(96, 84, 72); h.calca = rgb(76, 64, 54);
+    h.altura = 50; h.corcunda = 0.55; h.braco = 1.35; h.grossura = 0.9; h.cabeca = 1.2; h.largura = 1.1;
+    h.pele = rgb(176, 196, 150); h.cabelo = rgb(64, 62, 52); h.roupa = rgb(118, 104, 128); h.calca = rgb(96, 84, 102);
     h.bota = h.pele.escura(0.8);
     h.arma = GARRAS; h.olhosbrilham = true; h.careca = true; h.bracosnus = true;
     return h;
