@@ -2,6 +2,7 @@
 // pictures that fit their anchors, and feet that stand on the map point when drawn.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -214,4 +215,68 @@ TEST(ContentSprites, DrawingIsDeterministic) {
     for (size_t i = 0; i < a.size(); i++) EXPECT_EQ(gmb_bytes(a[i]), gmb_bytes(b[i])) << "effect " << i;
     std::vector<Picture> c = gera_objetos(), d = gera_objetos();
     for (size_t i = 0; i < c.size(); i++) EXPECT_EQ(gmb_bytes(c[i]), gmb_bytes(d[i])) << "object " << i;
+}
+
+namespace {
+
+ImageList lista_de(const std::vector<Picture>& v, bool transparente) {
+    ImageList l;
+    for (const Picture& p : v) {
+        std::vector<uint8_t> dados = gmb_bytes(p);
+        Bitmap b;
+        std::string why;
+        if (ParseGmb(dados.data(), dados.size(), b, why)) SetItemPicture(l.Add(), b, "quadro", transparente);
+    }
+    return l;
+}
+
+}  // namespace
+
+// A play field drawn the way the game draws it: tiled ground, then units, objects and effects from
+// the top of the map down, each at its anchor. The screenshot goes to the review folder.
+TEST(ContentSprites, SceneDrawnThroughTheMediaLayerCoversTheFieldAndStandsUnitsOnTheirPoints) {
+    const Unidades& u = unidades();
+    ImageList un = lista_de(u.quadros, true), ef = lista_de(gera_efeitos(), true), ob = lista_de(gera_objetos(), true);
+    ImageList ce = lista_de(gera_cenarios(), false);
+    FillRect(PRETO, 0, 0, LARGURATELA, ALTURATELA);
+    int w = ItemWidth(ce, 0), h = ItemHeight(ce, 0);
+    for (int d = 0; d < 800 / w + 3; d++)
+        for (int e = 0; e < 600 / h + 3; e++) DrawItem(ce, 0, w * d - w, h * e - h);
+    for (int y = 0; y < ALTURATELA; y += 7)
+        for (int x = 0; x < LARGURATELA; x += 7) {
+            Cor c = BackPixel(x, y);
+            ASSERT_FALSE(c.r == 0 && c.g == 0 && c.b == 0) << "ground missing at " << x << "," << y;
+        }
+    struct Coisa { int lista, indice, x, y; };
+    std::vector<Coisa> cena = {
+        {2, 0, 60, 90}, {2, 1, 140, 70}, {2, 2, 700, 100}, {2, 3, 760, 230}, {2, 7, 260, 60}, {2, 9, 330, 60},
+        {2, 13, 110, 440}, {2, 15, 600, 120}, {2, 5, 420, 90}, {2, 18, 25, 300}, {2, 18, 25, 350},
+        {1, 4, 190, 200}, {1, 15, 560, 220}, {1, 85, 320, 260}, {1, 23, 260, 310}, {1, 53, 380, 330}, {1, 65, 450, 260},
+        {1, 127, 500, 340}, {1, 136, 630, 330}, {1, 160, 710, 290}, {1, 171, 200, 390}, {1, 186, 270, 430},
+        {1, 204, 350, 410}, {1, 225, 440, 430}, {1, 243, 540, 430}, {1, 279, 640, 420}, {1, 294, 740, 420},
+        {1, 318, 100, 230}, {1, 157, 150, 340}, {1, 315, 470, 160},
+        {3, 39, 400, 290}, {3, 53, 560, 300}, {3, 62, 300, 240},
+    };
+    std::stable_sort(cena.begin(), cena.end(), [](const Coisa& a, const Coisa& b) { return a.y < b.y; });
+    for (const Coisa& c : cena) {
+        if (c.lista == 1) {
+            if (c.indice > 16 && c.indice != 157 && c.indice != 315) DrawItem(ef, 0, c.x - 14, c.y - 4);
+            Cor antes = BackPixel(c.x, c.y - 3);
+            DrawItem(un, c.indice, c.x - desenhox[c.indice], c.y - desenhoy[c.indice]);
+            int mudou = 0;
+            for (int dy = 1; dy <= 8; dy++)
+                for (int dx = -4; dx <= 4; dx++) {
+                    Cor p = BackPixel(c.x + dx, c.y - dy);
+                    mudou += p.r != antes.r || p.g != antes.g || p.b != antes.b;
+                }
+            EXPECT_GT(mudou, 4) << "frame " << c.indice << " has nothing standing on its point";
+        } else if (c.lista == 2) {
+            DrawItem(ob, c.indice, c.x - objeto_ancorax[c.indice], c.y - objeto_ancoray[c.indice]);
+        } else {
+            DrawItem(ef, c.indice, c.x - efeito_ancorax[c.indice], c.y - efeito_ancoray[c.indice] - 30);
+        }
+    }
+    std::string why;
+    std::filesystem::create_directories(std::string(VORLANDO_GAME_DIR) + "/../review/sprites");
+    EXPECT_TRUE(SaveScreenshot(std::string(VORLANDO_GAME_DIR) + "/../review/sprites/cena-jogo.png", why)) << why;
 }
