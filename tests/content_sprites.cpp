@@ -120,9 +120,10 @@ TEST(ContentSprites, WalkingAndAttackFramesDifferFromStanding) {
             const Picture& parado = u.quadros[size_t(base)];
             for (int k = 1; k < f.por_face; k++)
                 EXPECT_GT(diferentes(parado, u.quadros[size_t(base + k)]), opacos(parado) / 20) << f.nome << " frame " << base + k;
-            if (f.por_face == 6)
+            if (f.por_face == 6) {
                 EXPECT_GT(diferentes(u.quadros[size_t(base + 1)], u.quadros[size_t(base + 2)]), opacos(parado) / 20)
                     << f.nome << ": the two steps swing opposite legs";
+            }
         }
 }
 
@@ -192,7 +193,9 @@ TEST(ContentSprites, EffectAndObjectPicturesFitTheirAnchors) {
     ASSERT_EQ(ef.size(), size_t(NEFEITOS));
     ASSERT_EQ(ob.size(), size_t(NOBJETOS));
     for (int i = 0; i < NEFEITOS; i++) {
-        if (efeito_ancorax[i] > 0) EXPECT_EQ(ef[size_t(i)].w, 2 * efeito_ancorax[i]) << "effect " << i;
+        if (efeito_ancorax[i] > 0) {
+            EXPECT_EQ(ef[size_t(i)].w, 2 * efeito_ancorax[i]) << "effect " << i;
+        }
         EXPECT_GE(ef[size_t(i)].h, efeito_ancoray[i]) << "effect " << i;
         EXPECT_GT(opacos(ef[size_t(i)]), 0) << "effect " << i;
     }
