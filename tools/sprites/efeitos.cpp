@@ -167,11 +167,9 @@ void seta(cairo_t* cr, double w, double h, double ang) {
     }
 }
 
-}  // namespace
 
-std::vector<Picture> gera_efeitos() {
-    std::vector<Picture> v;
-    Rng rng(0x5EF1105);
+// Shadow, sphere, flames, smoke, sparks, sparkles, bones and the small flame (0-19).
+void sombras_e_fogo(std::vector<Picture>& v, Rng& rng) {
     // 0 ground shadow
     v.push_back(desenha(30, 10, [](cairo_t* cr, double w, double h) { xadrez(cr, 15, 5, 14.5, 4.8, rgb(30, 28, 24), 0); }, false));
     // 1 protective sphere
@@ -233,6 +231,10 @@ std::vector<Picture> gera_efeitos() {
     // 18-19 small flame
     for (int i = 0; i < 2; i++)
         v.push_back(desenha(18, 18, [i](cairo_t* cr, double w, double h) { chama(cr, 9, 14, 5, 12 - i * 2, i ? -2 : 2); }));
+}
+
+// Magic dust, the burnt heap, the fireball, ground fire and burning debris (20-33).
+void poeira_e_fogueira(std::vector<Picture>& v, Rng& rng) {
     // 20-23 trail of magic dust
     static const int poeira[4] = {14, 18, 20, 24};
     for (int i = 0; i < 4; i++)
@@ -291,6 +293,10 @@ std::vector<Picture> gera_efeitos() {
             cairo_stroke(cr);
             chama(cr, w * 0.5, h * 0.72, w * 0.15, h * 0.65, 2);
         }));
+}
+
+// The demon departing, its pieces, the bolts, arrows and the shop sign (34-59).
+void demonio_e_projeteis(std::vector<Picture>& v, Rng& rng) {
     // 34 the demon dissolving
     {
         Humano s = figura_satanas();
@@ -382,6 +388,10 @@ std::vector<Picture> gera_efeitos() {
         cairo_fill_preserve(cr);
         contorno(cr, rgb(200, 150, 30));
     }));
+}
+
+// Mini-map marks, the hero's bolt, the move marker, auras, poison, glow, stars and leaves (60-86).
+void marcas(std::vector<Picture>& v, Rng& rng) {
     // 60 hero mark, 61 own-unit mark for the mini-map
     v.push_back(desenha(9, 9, [](cairo_t* cr, double w, double h) { cairo_rectangle(cr, 0, 0, 9, 9); usa(cr, rgb(30, 20, 10)); cairo_fill(cr); cairo_rectangle(cr, 1, 1, 7, 7); usa(cr, rgb(254, 220, 40)); cairo_fill(cr); }, false));
     v.push_back(desenha(5, 5, [](cairo_t* cr, double w, double h) { cairo_rectangle(cr, 0, 0, 5, 5); usa(cr, rgb(20, 60, 20)); cairo_fill(cr); cairo_rectangle(cr, 1, 1, 3, 3); usa(cr, rgb(80, 240, 80)); cairo_fill(cr); }, false));
@@ -445,6 +455,10 @@ std::vector<Picture> gera_efeitos() {
             cairo_fill_preserve(cr);
             contorno(cr, f, 0.8);
         }, false));
+}
+
+// Corpses, selection ellipses, the skeleton cloud, bone chips and the boss's death (87-107).
+void cadaveres_e_fim(std::vector<Picture>& v, Rng& rng) {
     // 87-98 corpses, drawn from their top edge
     auto gente = [&](const Humano& h, int w) {
         Humano d = h;
@@ -500,5 +514,17 @@ std::vector<Picture> gera_efeitos() {
     v.push_back(desenha(40, 90, [](cairo_t* cr, double w, double h) {
         for (int k = 0; k < 7; k++) brilho(cr, 20 + std::sin(k * 1.3) * 6, 80 - k * 11, 14 - k, rgb(240, 180, 250), rgb(110, 30, 140));
     }, true, 100));
+}
+
+}  // namespace
+
+std::vector<Picture> gera_efeitos() {
+    std::vector<Picture> v;
+    Rng rng(0x5EF1105);
+    sombras_e_fogo(v, rng);
+    poeira_e_fogueira(v, rng);
+    demonio_e_projeteis(v, rng);
+    marcas(v, rng);
+    cadaveres_e_fim(v, rng);
     return v;
 }

@@ -180,44 +180,10 @@ void arma(Cena& c, const Humano& h, const Corpo& b, V3 mao, double angulo, const
     }
 }
 
-void cabeca(Cena& c, const Humano& h, const Corpo& b) {
+// The headgear: hats, cap, horns, crown, bun or topknot.
+void chapeu(Cena& c, const Humano& h, const Corpo& b) {
     V3 k = b.cabeca;
     double rh = b.rh;
-    Tinta olho = h.olhosbrilham ? rgb(250, 230, 60) : rgb(25, 20, 20);
-    if (h.cabelolongo)
-        c.tronco(k + V3{0, -0.3 * rh, 0}, rh * 0.9, k + V3{0, -0.55 * rh, -2.1 * rh}, rh * 0.75, h.cabelo, -0.5);
-    if (!h.caveira && !h.nadadeira && !h.arvore && !h.careca) c.bola(k + V3{0, -0.22 * rh, 0.12 * rh}, rh * 1.04, rh * 1.0, h.cabelo, -0.3);
-    if (h.arvore) {  // a leafy crown instead of a head
-        static const double folhas[6][3] = {{0, 0, 0.9}, {-0.9, -0.2, 0.4}, {0.9, -0.2, 0.4}, {0, -0.8, 0.5}, {-0.5, 0.5, 0.2}, {0.5, 0.5, 0.2}};
-        for (auto& f : folhas) c.bola(k + V3{f[0] * rh, f[1] * rh, f[2] * rh}, rh * 1.0, rh * 0.95, h.cabelo, 0);
-        return;
-    }
-    c.bola(k, rh, rh * 1.02, h.pele);
-    // face, only where it turns to the viewer
-    for (int lado = -1; lado <= 1; lado += 2) {
-        V3 e = k + V3{lado * 0.38 * rh, 0.86 * rh, 0.08 * rh};
-        if (c.prof(e) - c.prof(k) > 0.25 * rh) {
-            if (h.caveira) c.ponto(e, rh * 0.3, rgb(20, 15, 15), 0.1);
-            else c.ponto(e, std::max(0.9, rh * 0.16), olho, 0.1);
-        }
-        if (h.nadadeira) c.bola(k + V3{lado * 0.75 * rh, 0.35 * rh, 0.25 * rh}, rh * 0.28, rh * 0.28, rgb(235, 225, 120), 0.02);
-    }
-    if (h.nadadeira) {  // fin crest and wide mouth
-        c.poligono({k + V3{0, 0.4 * rh, 0.9 * rh}, k + V3{0, -0.2 * rh, 1.6 * rh}, k + V3{0, -1.0 * rh, 1.2 * rh}, k + V3{0, -0.9 * rh, 0.5 * rh}},
-                   rgb(200, 70, 60), 0.05);
-        c.linha(k + V3{-0.5 * rh, 0.85 * rh, -0.35 * rh}, k + V3{0.5 * rh, 0.85 * rh, -0.35 * rh}, 1.2, rgb(60, 20, 30), 0.1);
-    }
-    if (!h.caveira) c.bola(k + V3{0, 0.98 * rh, -0.12 * rh}, rh * 0.2, rh * 0.2, h.pele.escura(0.9), 0.05);
-    if (h.caveira) c.linha(k + V3{-0.35 * rh, 0.8 * rh, -0.55 * rh}, k + V3{0.35 * rh, 0.8 * rh, -0.55 * rh}, 1.0, rgb(60, 50, 40), 0.1);
-    if (h.barba)
-        c.poligono({k + V3{-0.8 * rh, 0.55 * rh, -0.15 * rh}, k + V3{0.8 * rh, 0.55 * rh, -0.15 * rh}, k + V3{0.5 * rh, 0.8 * rh, -0.9 * rh},
-                    k + V3{0, 0.75 * rh, -1.6 * rh}, k + V3{-0.5 * rh, 0.8 * rh, -0.9 * rh}},
-                   h.cabelo, 0.12);
-    if (h.bigode) c.capsula(k + V3{-0.45 * rh, 0.9 * rh, -0.35 * rh}, k + V3{0.45 * rh, 0.9 * rh, -0.35 * rh}, rh * 0.14, rh * 0.14, h.cabelo, 0.12);
-    if (h.presas)
-        for (int lado = -1; lado <= 1; lado += 2)
-            c.capsula(k + V3{lado * 0.35 * rh, 0.85 * rh, -0.5 * rh}, k + V3{lado * 0.4 * rh, 0.9 * rh, -0.1 * rh}, rh * 0.12, rh * 0.05,
-                      rgb(240, 235, 210), 0.12);
     V3 topo = k + V3{0, 0, rh * 0.7};
     double vh = 1.2 * rh;  // headgear sits over hair and head
     switch (h.chapeu_tipo) {
@@ -262,6 +228,47 @@ void cabeca(Cena& c, const Humano& h, const Corpo& b) {
         break;
     default: break;
     }
+}
+
+void cabeca(Cena& c, const Humano& h, const Corpo& b) {
+    V3 k = b.cabeca;
+    double rh = b.rh;
+    Tinta olho = h.olhosbrilham ? rgb(250, 230, 60) : rgb(25, 20, 20);
+    if (h.cabelolongo)
+        c.tronco(k + V3{0, -0.3 * rh, 0}, rh * 0.9, k + V3{0, -0.55 * rh, -2.1 * rh}, rh * 0.75, h.cabelo, -0.5);
+    if (!h.caveira && !h.nadadeira && !h.arvore && !h.careca) c.bola(k + V3{0, -0.22 * rh, 0.12 * rh}, rh * 1.04, rh * 1.0, h.cabelo, -0.3);
+    if (h.arvore) {  // a leafy crown instead of a head
+        static const double folhas[6][3] = {{0, 0, 0.9}, {-0.9, -0.2, 0.4}, {0.9, -0.2, 0.4}, {0, -0.8, 0.5}, {-0.5, 0.5, 0.2}, {0.5, 0.5, 0.2}};
+        for (auto& f : folhas) c.bola(k + V3{f[0] * rh, f[1] * rh, f[2] * rh}, rh * 1.0, rh * 0.95, h.cabelo, 0);
+        return;
+    }
+    c.bola(k, rh, rh * 1.02, h.pele);
+    // face, only where it turns to the viewer
+    for (int lado = -1; lado <= 1; lado += 2) {
+        V3 e = k + V3{lado * 0.38 * rh, 0.86 * rh, 0.08 * rh};
+        if (c.prof(e) - c.prof(k) > 0.25 * rh) {
+            if (h.caveira) c.ponto(e, rh * 0.3, rgb(20, 15, 15), 0.1);
+            else c.ponto(e, std::max(0.9, rh * 0.16), olho, 0.1);
+        }
+        if (h.nadadeira) c.bola(k + V3{lado * 0.75 * rh, 0.35 * rh, 0.25 * rh}, rh * 0.28, rh * 0.28, rgb(235, 225, 120), 0.02);
+    }
+    if (h.nadadeira) {  // fin crest and wide mouth
+        c.poligono({k + V3{0, 0.4 * rh, 0.9 * rh}, k + V3{0, -0.2 * rh, 1.6 * rh}, k + V3{0, -1.0 * rh, 1.2 * rh}, k + V3{0, -0.9 * rh, 0.5 * rh}},
+                   rgb(200, 70, 60), 0.05);
+        c.linha(k + V3{-0.5 * rh, 0.85 * rh, -0.35 * rh}, k + V3{0.5 * rh, 0.85 * rh, -0.35 * rh}, 1.2, rgb(60, 20, 30), 0.1);
+    }
+    if (!h.caveira) c.bola(k + V3{0, 0.98 * rh, -0.12 * rh}, rh * 0.2, rh * 0.2, h.pele.escura(0.9), 0.05);
+    if (h.caveira) c.linha(k + V3{-0.35 * rh, 0.8 * rh, -0.55 * rh}, k + V3{0.35 * rh, 0.8 * rh, -0.55 * rh}, 1.0, rgb(60, 50, 40), 0.1);
+    if (h.barba)
+        c.poligono({k + V3{-0.8 * rh, 0.55 * rh, -0.15 * rh}, k + V3{0.8 * rh, 0.55 * rh, -0.15 * rh}, k + V3{0.5 * rh, 0.8 * rh, -0.9 * rh},
+                    k + V3{0, 0.75 * rh, -1.6 * rh}, k + V3{-0.5 * rh, 0.8 * rh, -0.9 * rh}},
+                   h.cabelo, 0.12);
+    if (h.bigode) c.capsula(k + V3{-0.45 * rh, 0.9 * rh, -0.35 * rh}, k + V3{0.45 * rh, 0.9 * rh, -0.35 * rh}, rh * 0.14, rh * 0.14, h.cabelo, 0.12);
+    if (h.presas)
+        for (int lado = -1; lado <= 1; lado += 2)
+            c.capsula(k + V3{lado * 0.35 * rh, 0.85 * rh, -0.5 * rh}, k + V3{lado * 0.4 * rh, 0.9 * rh, -0.1 * rh}, rh * 0.12, rh * 0.05,
+                      rgb(240, 235, 210), 0.12);
+    chapeu(c, h, b);
 }
 
 void corpo(Cena& c, const Humano& h, const Corpo& b, const Pose& p) {

@@ -9,6 +9,8 @@
 
 namespace {
 
+const Tinta casca = rgb(112, 78, 48), pedra = rgb(140, 136, 128);  // bark and stone
+
 // Space below the base point of each picture (the rest is set by the anchors).
 const int ABAIXO[NOBJETOS] = {8, 8, 8, 8, 20, 22, 6, 8, 12, 8, 5, 5, 6, 15, 8, 6, 6, 28, 25, 6, 6, 6, 25};
 static_assert(sizeof ABAIXO / sizeof ABAIXO[0] == NOBJETOS);
@@ -113,11 +115,9 @@ void chama(cairo_t* cr, double x, double y, double l, double a, double torce) {
     }
 }
 
-}  // namespace
 
-std::vector<Picture> gera_objetos() {
-    std::vector<Picture> v;
-    Tinta casca = rgb(112, 78, 48), pedra = rgb(140, 136, 128);
+// Four kinds of tree (0-3).
+void arvores(std::vector<Picture>& v) {
     // 0 a round oak
     v.push_back(objeto(0, [&](cairo_t* cr, double bx, double by) {
         tronco(cr, bx, by, 7, 40, casca);
@@ -157,6 +157,10 @@ std::vector<Picture> gera_objetos() {
                 cairo_stroke(cr);
             }
     }));
+}
+
+// Rock, boulder, the caged worker, grave, tomb and headstone (4-9).
+void pedras_e_tumulos(std::vector<Picture>& v) {
     // 4 a rock
     v.push_back(objeto(4, [&](cairo_t* cr, double bx, double by) {
         mancha(cr, bx, by - 2, 19, 18, pedra);
@@ -203,6 +207,10 @@ std::vector<Picture> gera_objetos() {
         caixa(cr, bx - 6, by - 19, bx + 6, by - 16, pedra.escura(0.6));
         for (int k = 0; k < 3; k++) mancha(cr, bx - 16 + k * 3, by - 1, 2, 2, k == 1 ? rgb(240, 200, 60) : rgb(220, 80, 90));
     }));
+}
+
+// Torch, sapling, bush, pillar and brazier (10-16).
+void luzes_e_ornatos(std::vector<Picture>& v) {
     // 10-11 a torch, two flame frames
     for (int i = 0; i < 2; i++)
         v.push_back(objeto(10 + i, [&, i](cairo_t* cr, double bx, double by) {
@@ -248,6 +256,10 @@ std::vector<Picture> gera_objetos() {
             chama(cr, bx + 6, by - 42, 6, 24 - i * 6, 2);
             chama(cr, bx, by - 42, 7, 26, i ? 3 : -3);
         }));
+}
+
+// Hidden passage, wall block, the witch's prison, arch, Fidelina's cage and the trap (17-22).
+void passagens_e_prisoes(std::vector<Picture>& v) {
     // 17 the hidden passage: a dark hole with steps, ringed by stones
     v.push_back(objeto(17, [&](cairo_t* cr, double bx, double by) {
         mancha(cr, bx, by, 26, 20, rgb(110, 96, 80));
@@ -295,5 +307,15 @@ std::vector<Picture> gera_objetos() {
             cairo_fill(cr);
         }
     }));
+}
+
+}  // namespace
+
+std::vector<Picture> gera_objetos() {
+    std::vector<Picture> v;
+    arvores(v);
+    pedras_e_tumulos(v);
+    luzes_e_ornatos(v);
+    passagens_e_prisoes(v);
     return v;
 }
