@@ -234,8 +234,11 @@ void cabeca(Cena& c, const Humano& h, const Corpo& b) {
     V3 k = b.cabeca;
     double rh = b.rh;
     Tinta olho = h.olhosbrilham ? rgb(250, 230, 60) : rgb(25, 20, 20);
-    if (h.cabelolongo)
-        c.tronco(k + V3{0, -0.3 * rh, 0}, rh * 0.9, k + V3{0, -0.55 * rh, -2.1 * rh}, rh * 0.75, h.cabelo, -0.5);
+    if (h.cabelolongo) {  // long hair lies on the back: it sorts as the back of the chest does
+        V3 a = k + V3{0, -0.3 * rh, 0}, z = k + V3{0, -0.55 * rh, -2.1 * rh};
+        double costas = c.prof(b.peito + V3{0, -b.rc, 0}) - (c.prof(a) + c.prof(z)) / 2;
+        c.tronco(a, rh * 0.9, z, rh * 0.75, h.cabelo, costas);
+    }
     if (!h.caveira && !h.nadadeira && !h.arvore && !h.careca) c.bola(k + V3{0, -0.22 * rh, 0.12 * rh}, rh * 1.04, rh * 1.0, h.cabelo, -0.3);
     if (h.arvore) {  // a leafy crown instead of a head
         static const double folhas[6][3] = {{0, 0, 0.9}, {-0.9, -0.2, 0.4}, {0.9, -0.2, 0.4}, {0, -0.8, 0.5}, {-0.5, 0.5, 0.2}, {0.5, 0.5, 0.2}};
@@ -243,6 +246,7 @@ void cabeca(Cena& c, const Humano& h, const Corpo& b) {
         return;
     }
     c.bola(k, rh, rh * 1.02, h.pele);
+    if (h.cabelolongo) c.bola(k + V3{0, 0.05 * rh, 0.5 * rh}, rh * 1.0, rh * 0.62, h.cabelo, 0.05);  // hair over the brow
     // face, only where it turns to the viewer
     for (int lado = -1; lado <= 1; lado += 2) {
         V3 e = k + V3{lado * 0.38 * rh, 0.86 * rh, 0.08 * rh};
