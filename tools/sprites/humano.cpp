@@ -320,6 +320,10 @@ void corpo(Cena& c, const Humano& h, const Corpo& b, const Pose& p) {
         c.tronco(b.pelve, b.rw, b.peito, b.rc, peito, 0, true);
         if (h.barriga > 0) c.bola(b.pelve + (b.peito - b.pelve) * 0.35 + V3{0, b.rw * 0.5, 0}, h.barriga * A, h.barriga * A * 0.95, h.pele, 0.05);
     }
+    if (h.pedra) {  // boulders on the shoulders and the chest
+        for (int lado = -1; lado <= 1; lado += 2) c.bola(b.peito + V3{lado * b.sw * 0.95, -0.01 * A, 0.01 * A}, 0.11 * A, 0.1 * A, h.pele.clara(0.05), 0.03);
+        c.bola(b.pelve + (b.peito - b.pelve) * 0.6 + V3{0, b.rc * 0.55, 0}, 0.1 * A, 0.085 * A, h.roupa.clara(0.08), 0.02);
+    }
     if (h.pedra)
         for (int i = 0; i < 4; i++)
             c.ponto(b.pelve + (b.peito - b.pelve) * (0.3 + 0.18 * i) + V3{(i % 2 ? 0.4 : -0.4) * b.rc, b.rc * 0.9, 0}, 0.025 * A, rgb(90, 130, 60), 0.05);
