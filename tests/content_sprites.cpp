@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -282,4 +283,116 @@ TEST(ContentSprites, SceneDrawnThroughTheMediaLayerCoversTheFieldAndStandsUnitsO
     std::string why;
     std::filesystem::create_directories(std::string(VORLANDO_GAME_DIR) + "/../review/sprites");
     EXPECT_TRUE(SaveScreenshot(std::string(VORLANDO_GAME_DIR) + "/../review/sprites/cena-jogo.png", why)) << why;
+}
+
+namespace {
+
+// Bounding box of the opaque pixels of a picture.
+struct Caixa { int x0, y0, x1, y1; };
+Caixa caixa(const Picture& p) {
+    Caixa c{p.w, p.h, -1, -1};
+    for (int y = 0; y < p.h; y++)
+        for (int x = 0; x < p.w; x++)
+            if (!p.iswhite(x, y)) c = {std::min(c.x0, x), std::min(c.y0, y), std::max(c.x1, x), std::max(c.y1, y)};
+    return c;
+}
+
+// Width of the opaque part of the lowest `n` rows (how far apart the feet are).
+int passada(const Picture& p, int n) {
+    Caixa c = caixa(p);
+    int x0 = p.w, x1 = -1;
+    for (int y = c.y1 - n + 1; y <= c.y1; y++)
+        for (int x = 0; x < p.w; x++)
+            if (!p.iswhite(x, y)) { x0 = std::min(x0, x); x1 = std::max(x1, x); }
+    return x1 - x0;
+}
+
+// Pixels near a colour (any shade of it within `tol` on each channel).
+int tons(const Picture& p, int r, int g, int b, int tol) {
+    int n = 0;
+    for (int y = 0; y < p.h; y++)
+        for (int x = 0; x < p.w; x++) {
+            const uint8_t* c = p.at(x, y);
+            n += std::abs(c[0] - r) <= tol && std::abs(c[1] - g) <= tol && std::abs(c[2] - b) <= tol;
+        }
+    return n;
+}
+
+}  // namespace
+
+TEST(ContentSprites, BackViewShowsTheHerosCloakAndSideStepsSpreadTheFeet) {
+    const Unidades& u = unidades();
+    // the hero's red cloak hangs at his back: far more of it from behind (CIMA) than from the front
+    EXPECT_GT(tons(u.quadros[97], 160, 36, 36, 40), 2 * tons(u.quadros[85], 160, 36, 36, 40));
+    // seen from the side, a step puts the feet apart
+    for (int direita : {23, 47, 91, 115, 201, 249, 273}) {
+        int parado = passada(u.quadros[size_t(direita)], 10);
+        EXPECT_GT(passada(u.quadros[size_t(direita + 1)], 10), parado + 6) << "frame " << direita + 1;
+        EXPECT_GT(passada(u.quadros[size_t(direita + 2)], 10), parado + 6) << "frame " << direita + 2;
+    }
+    // the wind-up lifts the weapon above the standing figure
+    for (int base : {17, 85, 109, 195}) EXPECT_LT(caixa(u.quadros[size_t(base + 3)]).y0, caixa(u.quadros[size_t(base)]).y0) << "frame " << base + 3;
+}
+
+TEST(ContentSprites, MarksHaveTheSizesTheirDrawingOffsetsExpect) {
+    std::vector<Picture> ef = gera_efeitos();
+    struct { int indice, w, h; } marcas[] = {
+        {0, 30, 10}, {1, 52, 70}, {60, 9, 9}, {61, 5, 5}, {67, 9, 9}, {65, 30, 14}, {66, 30, 14}, {69, 50, 16}, {70, 50, 16},
+        {99, 36, 14}, {100, 44, 18}, {101, 54, 24}, {102, 54, 30}, {103, 90, 30},  // twice the offsets (18, 7) ... (45, 15)
+        {27, 70, 110}, {34, 84, 98},
+    };
+    for (auto& m : marcas) {
+        EXPECT_EQ(ef[size_t(m.indice)].w, m.w) << "effect " << m.indice;
+        EXPECT_EQ(ef[size_t(m.indice)].h, m.h) << "effect " << m.indice;
+    }
+    // paralysis stars grow as their offsets do (3, 6, 9 pixels left of the unit)
+    EXPECT_LT(ef[71].w, ef[72].w);
+    EXPECT_LT(ef[72].w, ef[73].w);
+    EXPECT_NEAR(ef[73].w, 18, 2);
+}
+
+TEST(ContentSprites, ArrowsPointTheirWayAndTheFireballFallsHeadFirst) {
+    std::vector<Picture> ef = gera_efeitos();
+    // the grey arrowhead lies toward the direction of flight: 51 up, 53 right, 55 down, 57 left
+    struct { int indice, dx, dy; } setas[] = {{51, 0, -1}, {53, 1, 0}, {55, 0, 1}, {57, -1, 0}, {52, 1, -1}, {56, -1, 1}};
+    for (auto& s : setas) {
+        const Picture& p = ef[size_t(s.indice)];
+        double sx = 0, sy = 0;
+        int n = 0;
+        for (int y = 0; y < p.h; y++)
+            for (int x = 0; x < p.w; x++) {
+                const uint8_t* c = p.at(x, y);
+                if (std::abs(c[0] - 170) < 30 && std::abs(c[2] - 180) < 30 && std::abs(c[1] - 170) < 30) { sx += x; sy += y; n++; }
+            }
+        ASSERT_GT(n, 0) << "arrow " << s.indice;
+        EXPECT_GT((sx / n - p.w / 2.0) * s.dx + (sy / n - p.h / 2.0) * s.dy, 3) << "arrow " << s.indice;
+    }
+    // the falling fireball: the ball at the bottom (the point), the trail above it
+    Caixa baixo = caixa(ef[27]);
+    EXPECT_GE(baixo.y1, ef[27].h - 10);
+    EXPECT_LT(baixo.y0, 20);
+}
+
+TEST(ContentSprites, WallBlocksJoinAndTrapsStayLow) {
+    std::vector<Picture> ob = gera_objetos();
+    const Picture& muro = ob[18];  // fills its 50 x 50 cell: every column opaque from the top down to the cell's lower edge
+    ASSERT_EQ(muro.w, 50);
+    for (int x = 0; x < muro.w; x++)
+        for (int y = 0; y < objeto_ancoray[18] + 25; y += 5) EXPECT_FALSE(muro.iswhite(x, y)) << x << "," << y;
+    // the trap is only small dots on the ground
+    EXPECT_LT(opacos(ob[22]), ob[22].w * ob[22].h / 5);
+    // all ground tiles have one size, so any of them tiles the same way
+    std::vector<Picture> ce = gera_cenarios();
+    for (const Picture& p : ce) EXPECT_TRUE(p.w == ce[0].w && p.h == ce[0].h);
+}
+
+TEST(ContentSprites, AnchorSourceHoldsBothTablesWhole) {
+    std::string fonte = fonte_ancoras(unidades());
+    EXPECT_NE(fonte.find("const int16_t desenhox[NQUADROSUNIDADE]"), std::string::npos);
+    EXPECT_NE(fonte.find("const int16_t desenhoy[NQUADROSUNIDADE]"), std::string::npos);
+    size_t numeros = 0;  // each entry is a number followed by a comma
+    for (size_t i = 1; i < fonte.size(); i++) numeros += fonte[i] == ',' && std::isdigit(static_cast<unsigned char>(fonte[i - 1]));
+    EXPECT_EQ(numeros, size_t(2 * NQUADROSUNIDADE));
+    // the committed table is this very source
+    EXPECT_EQ(leituracompleta(std::string(VORLANDO_SOURCE_DIR) + "/render/ancoras.cpp"), fonte);
 }
