@@ -1,11 +1,13 @@
 // SDL back end, display and loop: a borderless window scaled to fit the desktop, the back buffer
 // streamed into a texture and letterboxed, events handed to the game, the timer driving the tick.
 #include "media/sdl_interno.h"
+#include "media/sdl_eventos.h"
 #include "media/teclas.h"
 
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cmath>
 
 namespace {
@@ -42,7 +44,11 @@ double escalaajustada(int32_t pedida) {
 // Mouse positions arrive in the 800 x 600 logical space; the letterbox bars lie outside it.
 bool dentro(int32_t x, int32_t y) { return x >= 0 && y >= 0 && x < LARGURATELA && y < ALTURATELA; }
 
-void trata(const SDL_Event& e) {
+}  // namespace
+
+bool SdlWindowActive() { return ativa; }
+
+void SdlEvent(const SDL_Event& e) {
     switch (e.type) {
         case SDL_QUIT: QuitLoop(); break;
         case SDL_WINDOWEVENT:
@@ -75,11 +81,19 @@ void trata(const SDL_Event& e) {
     }
 }
 
-}  // namespace
 
 bool OpenSdl(const OpcoesVideo& o, std::string& why) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         why = std::string("não foi possível abrir a tela: ") + SDL_GetError();
+        return false;
+    }
+    // SDL falls back to an invisible off-screen driver when there is no display; a player would see
+    // nothing, so that counts as no display unless the driver was asked for by name.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* pedido = SDL_getenv("SDL_VIDEODRIVER");
+    if (driver && (!SDL_strcmp(driver, "offscreen") || !SDL_strcmp(driver, "dummy")) && !(pedido && !SDL_strcmp(pedido, driver))) {
+        why = "nenhuma tela disponível (DISPLAY e WAYLAND_DISPLAY não definidos)";
+        SDL_Quit();
         return false;
     }
     double s = escalaajustada(o.scale);
@@ -112,7 +126,7 @@ void RunSdlLoop() {
     Uint64 ultimo = SDL_GetTicks64();
     while (!QuitRequested()) {
         SDL_Event e;
-        while (SDL_PollEvent(&e)) trata(e);
+        while (SDL_PollEvent(&e)) SdlEvent(e);
         Uint64 agora = SDL_GetTicks64();
         if (ativa && agora - ultimo >= Uint64(TimerInterval())) {
             ultimo = agora;

@@ -6,24 +6,8 @@
 
 #include "input/mouse.h"
 #include "shell/shell.h"
+#include "world/despejo.h"
 #include "world/estado.h"
-
-std::string jsontexto(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"') out += "\\\"";
-        else if (c == '\\') out += "\\\\";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\t') out += "\\t";
-        else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else out += char(c);
-    }
-    return out + "\"";
-}
 
 template <typename T>
 static void campo(std::string& j, const char* nome, T v) {
@@ -37,7 +21,7 @@ std::string despejoestado() {
     campo(j, "ciclotela", ciclotela);
     campo(j, "ciclotelamax", ciclotelamax);
     campo(j, "velocidadejogo", velocidadejogo);
-    j += ",\"erro\":" + jsontexto(erro);
+    j += ",\"erro\":" + emjson(erro);
     campo(j, "sair", sair);
     campo(j, "missao", missao);
     campo(j, "ritmotrabalho", ritmotrabalho);
@@ -53,5 +37,7 @@ std::string despejoestado() {
     campo(j, "cenafinal", cenafinal);
     campo(j, "telacheia", telacheia);
     campo(j, "mostrahptodos", mostrahptodos);
+    std::string mundo = despejomundo();
+    if (!mundo.empty()) j += "," + mundo;
     return j + "}\n";
 }

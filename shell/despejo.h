@@ -3,5 +3,3 @@
 #include <string>
 
 std::string despejoestado();
-// A JSON string literal of UTF-8 text (quotes, backslashes and control characters escaped).
-std::string jsontexto(const std::string& s);

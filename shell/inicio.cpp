@@ -4,6 +4,7 @@
 #include "media/media.h"
 #include "shell/shell.h"
 #include "world/estado.h"
+#include "world/itens.h"
 
 #include <cstdio>
 
@@ -23,7 +24,8 @@ void FormCreate() {
     // 1. the random generator is seeded by the caller (from the clock, or --seed)
     zeraestado();
     tiques = 0;
-    // 2. the built-in lists and tables
+    // 2. the item catalogue
+    criaitens();
     // 3. the presence-flag files
     presencaarquivos();
     // 4. start values

@@ -4,6 +4,7 @@
 #include "render/texto.h"
 #include "shell/shell.h"
 #include "world/estado.h"
+#include "world/sobreposicao.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ void desenhaponteiro() {
     marcax = formas[cursor].marcax;
     marcay = formas[cursor].marcay;
     // 4. placement test over units and objects
-    mouseflag = false;
+    mouseflag = sobreposicaoponteiro(mousex, mousey, marcax, marcay);
     // 5. the marker blinks on even cycles and never over the interface strip
     corcorrente = mouseflag ? Cor{255, 0, 0} : Cor{0, 255, 0};
     if (mousey < 460 && ciclotela % 2 == 0)

@@ -1,5 +1,6 @@
 // The screens outside play: their cycle counters and transitions.
 #include "media/media.h"
+#include "missions/missoes.h"
 #include "render/texto.h"
 #include "shell/shell.h"
 #include "world/estado.h"
@@ -23,6 +24,7 @@ void telamenu() {
 }
 
 void telabriefing() {
+    if (preparamissao) criamapa(missao);  // the mission is built on the first briefing tick
     pintaretangulo(0, 0, 800, 600, Cor{0, 0, 0});
     if (avancaciclo(110)) ciclotela = 100;
 }

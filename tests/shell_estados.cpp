@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "apoio.h"
+#include "assets/listas.h"
 #include "input/mouse.h"
 #include "input/teclado.h"
 #include "media/media.h"
@@ -175,4 +176,24 @@ TEST_F(Estados, ErrorScreenDrawsItsBoxTitleAndMessage) {
         }
     EXPECT_GT(vermelho, 20);   // "- ERRO -"
     EXPECT_GT(branco, 200);    // the message and "APERTE Z PARA FINALIZAR."
+}
+
+TEST_F(Estados, PointerIsNotDrawnOnTheEndingAndErrorScreens) {
+    ImageList guardada = DXImageListCursor;
+    DXImageListCursor.Clear();
+    Bitmap b;
+    b.SetSize(4, 4);
+    for (int y = 0; y < 4; y++)
+        for (int x = 0; x < 4; x++) b.SetPixel(x, y, Cor{250, 1, 250});
+    SetItemPicture(DXImageListCursor.Add(), b, "Cursor-01", true);
+    mousex = 200;
+    mousey = 300;
+    auto desenhado = [] { return corpixel(BackPixel(200 - 3 + 1, 300 + 1)) == corpixel(Cor{250, 1, 250}); };
+    for (uint8_t t : {3, 6, 10}) {
+        tela = t;
+        FillRect(PRETO, 0, 0, 800, 600);
+        DXTimer1Timer();
+        EXPECT_EQ(desenhado(), t == 3) << int(t);
+    }
+    DXImageListCursor = guardada;
 }

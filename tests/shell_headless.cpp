@@ -71,3 +71,17 @@ TEST_F(Headless, SoundLogIsWrittenEvenWhenEmpty) {
     ASSERT_EQ(rodajogo(dir(), "--headless --ticks 2 --sounds s.txt"), 0);
     EXPECT_TRUE(std::filesystem::exists(dir() + "/s.txt"));
 }
+
+TEST_F(Headless, WindowWithoutADisplaySaysWhy) {
+    std::string cmd = "cd '" + dir() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy timeout 10 '" VORLANDO_BIN "' 2>&1";
+    FILE* p = popen(cmd.c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    std::string saida;
+    char buf[512];
+    while (fgets(buf, sizeof buf, p)) saida += buf;
+    int st = pclose(p);
+    if (WEXITSTATUS(st) == 124) GTEST_SKIP() << "this machine opened a screen without a display server";
+    EXPECT_EQ(WEXITSTATUS(st), 1);
+    EXPECT_NE(saida.find("nenhuma tela"), std::string::npos) << saida;
+    EXPECT_NE(saida.find("--headless"), std::string::npos);
+}

@@ -28,42 +28,40 @@ Canvas::~Canvas() {
 
 static uint8_t clamp254(int v) { return uint8_t(std::clamp(v, 0, 254)); }
 
-Picture sprite_from_canvas(const Canvas& c, int threshold) {
+// Calls f(x, y, premultiplied ARGB pixel) for every pixel of a canvas.
+template <typename F>
+static void each_pixel(const Canvas& c, F f) {
     cairo_surface_flush(c.surface);
     const unsigned char* data = cairo_image_surface_get_data(c.surface);
     int stride = cairo_image_surface_get_stride(c.surface);
-    Picture p(c.w, c.h);
     for (int y = 0; y < c.h; y++) {
         const uint32_t* row = reinterpret_cast<const uint32_t*>(data + size_t(y) * stride);
-        for (int x = 0; x < c.w; x++) {
-            uint32_t px = row[x];
-            int a = px >> 24;
-            if (a < threshold) continue;  // stays white: transparent
-            // un-premultiply
-            int r = ((px >> 16) & 255) * 255 / a, g = ((px >> 8) & 255) * 255 / a, b = (px & 255) * 255 / a;
-            p.set(x, y, clamp254(r), clamp254(g), clamp254(b));
-        }
+        for (int x = 0; x < c.w; x++) f(x, y, row[x]);
     }
+}
+
+Picture sprite_from_canvas(const Canvas& c, int threshold) {
+    Picture p(c.w, c.h);
+    each_pixel(c, [&](int x, int y, uint32_t px) {
+        int a = px >> 24;
+        if (a < threshold) return;  // stays white: transparent
+        // un-premultiply
+        int r = ((px >> 16) & 255) * 255 / a, g = ((px >> 8) & 255) * 255 / a, b = (px & 255) * 255 / a;
+        p.set(x, y, clamp254(r), clamp254(g), clamp254(b));
+    });
     return p;
 }
 
 Picture opaque_from_canvas(const Canvas& c, uint8_t bgr, uint8_t bgg, uint8_t bgb) {
-    cairo_surface_flush(c.surface);
-    const unsigned char* data = cairo_image_surface_get_data(c.surface);
-    int stride = cairo_image_surface_get_stride(c.surface);
     Picture p(c.w, c.h);
-    for (int y = 0; y < c.h; y++) {
-        const uint32_t* row = reinterpret_cast<const uint32_t*>(data + size_t(y) * stride);
-        for (int x = 0; x < c.w; x++) {
-            uint32_t px = row[x];
-            int a = px >> 24;
-            // premultiplied colour over the background
-            int r = int((px >> 16) & 255) + bgr * (255 - a) / 255;
-            int g = int((px >> 8) & 255) + bgg * (255 - a) / 255;
-            int b = int(px & 255) + bgb * (255 - a) / 255;
-            p.set(x, y, clamp254(r), clamp254(g), clamp254(b));
-        }
-    }
+    each_pixel(c, [&](int x, int y, uint32_t px) {
+        int a = px >> 24;
+        // premultiplied colour over the background
+        int r = int((px >> 16) & 255) + bgr * (255 - a) / 255;
+        int g = int((px >> 8) & 255) + bgg * (255 - a) / 255;
+        int b = int(px & 255) + bgb * (255 - a) / 255;
+        p.set(x, y, clamp254(r), clamp254(g), clamp254(b));
+    });
     return p;
 }
 
