@@ -8,23 +8,23 @@
 
 namespace {
 
-const int LADO = 128;
+const int LADO = 256;  // large enough that the repeat is hard to see
 
 // Periodic value noise: smooth, repeats every LADO pixels.
 struct Ruido {
-    double v[16][16];
+    double v[32][32];
     explicit Ruido(uint64_t semente) {
         Rng r(semente);
         for (auto& l : v)
             for (double& x : l) x = r.uniform();
     }
     double em(double x, double y) const {
-        double fx = x / LADO * 16, fy = y / LADO * 16;
+        double fx = x / LADO * 32, fy = y / LADO * 32;
         int x0 = int(std::floor(fx)), y0 = int(std::floor(fy));
         double tx = fx - x0, ty = fy - y0;
         tx = tx * tx * (3 - 2 * tx);
         ty = ty * ty * (3 - 2 * ty);
-        auto g = [&](int a, int b) { return v[((b % 16) + 16) % 16][((a % 16) + 16) % 16]; };
+        auto g = [&](int a, int b) { return v[((b % 32) + 32) % 32][((a % 32) + 32) % 32]; };
         return (g(x0, y0) * (1 - tx) + g(x0 + 1, y0) * tx) * (1 - ty) + (g(x0, y0 + 1) * (1 - tx) + g(x0 + 1, y0 + 1) * tx) * ty;
     }
 };
@@ -76,7 +76,7 @@ std::vector<Picture> gera_cenarios() {
     // 0 grass: tufts of blades and a few flowers
     v.push_back(detalhes(base(rgb(74, 120, 48), rgb(104, 150, 62), 100, 0.06), [](cairo_t* cr) {
         Rng r(101);
-        for (int k = 0; k < 70; k++) {
+        for (int k = 0; k < 280; k++) {
             double x = r.range(0, LADO), y = r.range(0, LADO);
             Tinta t = r.below(2) ? rgb(60, 104, 40) : rgb(130, 176, 80);
             usa(cr, t);
@@ -84,7 +84,7 @@ std::vector<Picture> gera_cenarios() {
             for (int b = -1; b <= 1; b++) { cairo_move_to(cr, x, y); cairo_line_to(cr, x + b * 2, y - 4 - r.range(0, 2)); }
             cairo_stroke(cr);
         }
-        for (int k = 0; k < 5; k++) {
+        for (int k = 0; k < 20; k++) {
             double x = r.range(0, LADO), y = r.range(0, LADO);
             elipse(cr, x, y, 1.3, 1.3);
             usa(cr, k % 2 ? rgb(240, 220, 80) : rgb(230, 230, 240));
@@ -94,7 +94,7 @@ std::vector<Picture> gera_cenarios() {
     // 1 cemetery earth: dark soil, pebbles, dry grass
     v.push_back(detalhes(base(rgb(78, 64, 50), rgb(104, 90, 70), 200, 0.05), [](cairo_t* cr) {
         Rng r(201);
-        for (int k = 0; k < 26; k++) {
+        for (int k = 0; k < 104; k++) {
             double x = r.range(0, LADO), y = r.range(0, LADO), s = r.range(1, 2.6);
             elipse(cr, x, y, s, s * 0.8);
             usa(cr, rgb(130, 120, 108));
@@ -103,7 +103,7 @@ std::vector<Picture> gera_cenarios() {
             cairo_set_line_width(cr, 0.6);
             cairo_stroke(cr);
         }
-        for (int k = 0; k < 30; k++) {
+        for (int k = 0; k < 120; k++) {
             double x = r.range(0, LADO), y = r.range(0, LADO);
             usa(cr, rgb(120, 112, 70));
             cairo_set_line_width(cr, 0.9);
@@ -117,18 +117,18 @@ std::vector<Picture> gera_cenarios() {
         Rng r(301);
         usa(cr, rgb(30, 28, 32));
         cairo_set_line_width(cr, 1.6);
-        for (int row = 0; row < 4; row++) {
+        for (int row = 0; row < 8; row++) {
             double y = row * 32;
             cairo_move_to(cr, 0, y);
             cairo_line_to(cr, LADO, y);
-            for (int c = 0; c < 3; c++) {
+            for (int c = 0; c < 6; c++) {
                 double x = c * 42.67 + (row % 2) * 21;
                 cairo_move_to(cr, x, y);
                 cairo_line_to(cr, x, y + 32);
             }
         }
         cairo_stroke(cr);
-        for (int k = 0; k < 8; k++) {
+        for (int k = 0; k < 32; k++) {
             double x = r.range(0, LADO), y = r.range(0, LADO);
             usa(cr, rgb(40, 38, 44));
             cairo_set_line_width(cr, 0.8);
