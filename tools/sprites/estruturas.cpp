@@ -30,6 +30,14 @@ void forma(cairo_t* cr, std::initializer_list<double> xy, Tinta t, bool lateral 
     contorno(cr, t);
 }
 
+// A patch of trodden earth the building stands on.
+void chao(cairo_t* cr, double ox, double oy, double rx, double ry, Tinta t) {
+    elipse(cr, ox, oy, rx, ry);
+    gradiente_vertical(cr, oy - ry, oy + ry, t.escura(0.8), t);
+    cairo_fill_preserve(cr);
+    contorno(cr, t, 0.8);
+}
+
 // Mortar lines of a stone wall.
 void pedras(cairo_t* cr, double x0, double y0, double x1, double y1, Tinta t, double alto = 6) {
     cairo_save(cr);
@@ -100,6 +108,7 @@ void alicerce(cairo_t* cr, double ox, double oy, double rx, double ry) {
 void torre(cairo_t* cr, double ox, double oy, bool inimiga) {
     Tinta pedra = inimiga ? rgb(84, 78, 92) : rgb(168, 158, 140), teto = inimiga ? rgb(40, 34, 44) : rgb(170, 70, 44);
     double base = oy + 8, topo = oy - 56;
+    chao(cr, ox, base - 1, 27, 9, inimiga ? rgb(70, 60, 56) : rgb(128, 104, 72));
     forma(cr, {ox - 19, topo, ox + 19, topo, ox + 20, base - 3, ox, base + 2, ox - 20, base - 3}, pedra);
     pedras(cr, ox - 20, topo, ox + 20, base + 2, pedra);
     caixa(cr, ox - 24, topo - 12, ox + 24, topo, pedra.clara(0.08));
@@ -234,6 +243,7 @@ void desenha_loja(cairo_t* cr, double ox, double oy, int k) {
 
 void desenha_quartel(cairo_t* cr, double ox, double oy, int) {
     Tinta pedra = rgb(160, 150, 134), viga = rgb(110, 72, 40), reboco = rgb(226, 206, 166), telha = rgb(70, 84, 130);
+    chao(cr, ox, oy + 13, 60, 11, rgb(128, 104, 72));
     caixa(cr, ox - 50, oy - 30, ox + 50, oy + 14, pedra);
     pedras(cr, ox - 50, oy - 30, ox + 50, oy + 14, pedra, 7);
     caixa(cr, ox - 46, oy - 62, ox + 46, oy - 30, reboco);
@@ -261,6 +271,7 @@ void desenha_quartel(cairo_t* cr, double ox, double oy, int) {
 
 void desenha_casabruxa(cairo_t* cr, double ox, double oy, int) {
     Tinta parede = rgb(104, 88, 112), teto = rgb(58, 40, 70), madeira = rgb(80, 58, 46);
+    chao(cr, ox, oy + 13, 54, 11, rgb(84, 70, 64));
     forma(cr, {ox - 44, oy + 12, ox + 40, oy + 14, ox + 44, oy - 40, ox - 40, oy - 44}, parede);
     pedras(cr, ox - 44, oy - 44, ox + 44, oy + 14, parede, 8);
     caixa(cr, ox + 18, oy - 80, ox + 30, oy - 40, rgb(90, 80, 84));
