@@ -192,7 +192,7 @@ void sombras_e_fogo(std::vector<Picture>& v, Rng& rng) {
     // 6-9 a smoke puff growing
     static const int fumo[4] = {14, 18, 20, 24};
     for (int i = 0; i < 4; i++)
-        v.push_back(desenha(fumo[i], fumo[i], [i](cairo_t* cr, double w, double h) { fumaca(cr, w, i / 3.0, rgb(100, 96, 92).clara(0.15 * i)); }));
+        v.push_back(desenha(fumo[i], fumo[i], [i](cairo_t* cr, double w, double h) { fumaca(cr, w, i / 3.0, rgb(120, 116, 112).clara(0.15 * i)); }, false, 90));
     // 10 a spark
     v.push_back(desenha(4, 4, [](cairo_t* cr, double w, double h) { brilho(cr, 2, 2, 2.4, rgb(255, 250, 190), rgb(255, 170, 40)); }, false, 60));
     // 11-12 healing sparkle

@@ -68,6 +68,10 @@ bool escreve_sprites(const std::string& jogo, const std::string& gerados, const 
     write_sheet(revisao + "/efeitos.png", ef, "Efeitos", 2);
     parte.assign(ef.begin() + 87, ef.begin() + 99);
     write_sheet(revisao + "/efeitos-cadaveres.png", parte, "Efeitos 87-98", 3);
+    parte.clear();
+    for (const Picture& p : ef)
+        if (p.w <= 26 && p.h <= 26) parte.push_back(p);
+    write_sheet(revisao + "/efeitos-pequenos.png", parte, "Efeitos pequenos (ordem da lista)", 4);
     write_sheet(revisao + "/objetos.png", ob, "Objetos", 2);
     write_sheet(revisao + "/cenarios.png", ce, "Cenario", 1);
     escreve_cena(revisao + "/cena.png", u, ef, ob, ce);
