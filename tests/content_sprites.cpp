@@ -12,6 +12,8 @@
 #include "media/media.h"
 #include "render/ancoras.h"
 #include "sprites.h"
+#include "world/efeitos.h"
+#include "world/objetos.h"
 
 namespace {
 
@@ -395,4 +397,28 @@ TEST(ContentSprites, AnchorSourceHoldsBothTablesWhole) {
     EXPECT_EQ(numeros, size_t(2 * NQUADROSUNIDADE));
     // the committed table is this very source
     EXPECT_EQ(leituracompleta(std::string(VORLANDO_SOURCE_DIR) + "/render/ancoras.cpp"), fonte);
+}
+
+TEST(ContentSprites, PicturesFitTheAnchorsTheWorldTablesUse) {
+    for (int q = 0; q < NEFEITOS; q++) {
+        Efeito e{};
+        e.quadro = uint8_t(q);
+        ancoraefeito(e);
+        EXPECT_EQ(e.ancorax, efeito_ancorax[q]) << "effect picture " << q;
+        EXPECT_EQ(e.ancoray, efeito_ancoray[q]) << "effect picture " << q;
+    }
+    limpaobjetos();
+    for (int t = 1; t <= 21; t++) criaobjeto(t, 100 + 50 * t, 100);
+    processaobjetos();
+    int vistos = 0;
+    for (int i = 1; i <= MAXOBJETOS; i++) {
+        const Objeto& o = objetos[i];
+        if (o.tipo == 0) continue;
+        ASSERT_LT(o.desenho, NOBJETOS);
+        EXPECT_EQ(o.desenhox, objeto_ancorax[o.desenho]) << "object picture " << int(o.desenho);
+        EXPECT_EQ(o.desenhoy, objeto_ancoray[o.desenho]) << "object picture " << int(o.desenho);
+        vistos++;
+    }
+    EXPECT_EQ(vistos, 21);
+    limpaobjetos();
 }
