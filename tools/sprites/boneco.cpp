@@ -207,6 +207,27 @@ void Cena::linha(V3 a, V3 b, double w, Tinta t, double vies) {
     }});
 }
 
+void Cena::faixa(V3 c, double r, double w, Tinta t, double vies) {
+    std::vector<std::pair<double, double>> pts;
+    for (int i = 0; i <= 40; i++) {
+        double a = i * 2 * M_PI / 40;
+        V3 p = c + V3{std::cos(a) * r, std::sin(a) * r, 0};
+        if (prof(p) < prof(c)) continue;
+        double x, y;
+        projeta(p, x, y);
+        pts.push_back({x, y});
+    }
+    pecas.push_back({prof(c) + r + vies, int(pecas.size()), [=](cairo_t* cr) {
+        if (pts.size() < 2) return;
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+        cairo_new_path(cr);
+        for (auto& q : pts) cairo_line_to(cr, q.first, q.second);
+        usa(cr, t);
+        cairo_set_line_width(cr, w);
+        cairo_stroke(cr);
+    }});
+}
+
 void Cena::desenha(cairo_t* cr) {
     std::stable_sort(pecas.begin(), pecas.end(), [](const Peca& a, const Peca& b) {
         return a.prof != b.prof ? a.prof < b.prof : a.ordem < b.ordem;

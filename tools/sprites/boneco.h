@@ -48,6 +48,7 @@ struct Cena {
     void poligono(const std::vector<V3>& pts, Tinta t, double vies = 0, bool contorno = true);
     void ponto(V3 c, double r, Tinta t, double vies = 0);
     void linha(V3 a, V3 b, double w, Tinta t, double vies = 0);
+    void faixa(V3 c, double r, double w, Tinta t, double vies = 0);  // the near half of a horizontal ring (belts)
     void livre(V3 ref, double vies, std::function<void(cairo_t*)> f);
     void desenha(cairo_t* cr);
 };

@@ -14,6 +14,8 @@ struct Humano {
     bool barba = false, bigode = false, saia = false, flutua = false, manto = false, asas = false, cauda = false;
     bool cabelolongo = false, caveira = false, olhosbrilham = false, presas = false, nadadeira = false, arvore = false;
     bool pedra = false, escudo = false, avental = false, careca = false, bracosnus = false;
+    bool cinto = false;          // a belt at the waist
+    Tinta corcinto;
     int magia = 0;               // glowing hands: 0 never, 1 while casting, 2 always
     Tinta cormagia;
     double corcunda = 0;         // forward lean of the body, radians

@@ -1,4 +1,5 @@
 // Two-legged puppets: body, limbs, head, headgear and weapon, posed for walking and for the blow.
+#include <algorithm>
 #include <cmath>
 
 #include "figuras.h"
@@ -318,6 +319,7 @@ void corpo(Cena& c, const Humano& h, const Corpo& b, const Pose& p) {
         c.bola(b.pelve, b.rw * 0.9, b.rw * 0.5, h.pele);
     } else {
         c.tronco(b.pelve, b.rw, b.peito, b.rc, peito, 0, true);
+        if (h.cinto) c.faixa(b.pelve + (b.peito - b.pelve) * 0.12, b.rw * 1.06 + (b.rc - b.rw) * 0.12, std::max(1.5, 0.03 * A), h.corcinto, 0.01);
         if (h.barriga > 0) c.bola(b.pelve + (b.peito - b.pelve) * 0.35 + V3{0, b.rw * 0.5, 0}, h.barriga * A, h.barriga * A * 0.95, h.pele, 0.05);
     }
     if (h.pedra) {  // boulders on the shoulders and the chest

@@ -13,7 +13,7 @@ Humano figura_durbico() {
     h.altura = 84; h.largura = 1.18; h.cabeca = 1.08;
     h.pele = rgb(232, 184, 140); h.cabelo = rgb(120, 72, 38); h.roupa = rgb(214, 120, 48); h.calca = rgb(58, 86, 150);
     h.bota = rgb(78, 50, 32); h.chapeu = rgb(236, 196, 52);
-    h.chapeu_tipo = CAPACETE; h.arma = MARTELO; h.bigode = true;
+    h.chapeu_tipo = CAPACETE; h.arma = MARTELO; h.bigode = true; h.cinto = true; h.corcinto = rgb(96, 62, 34);
     return h;
 }
 
@@ -41,7 +41,7 @@ Humano figura_vorlando() {
     h.altura = 94;
     h.pele = rgb(236, 190, 152); h.cabelo = rgb(214, 212, 204); h.roupa = rgb(58, 84, 150); h.calca = rgb(86, 64, 46);
     h.bota = rgb(62, 42, 30); h.chapeu = rgb(102, 70, 42); h.capa = rgb(160, 36, 36); h.chapeu_tipo = ABAS;
-    h.arma = CAJADOFOGO; h.barba = true; h.bigode = true; h.manto = true;
+    h.arma = CAJADOFOGO; h.barba = true; h.bigode = true; h.manto = true; h.cinto = true; h.corcinto = rgb(110, 72, 36);
     return h;
 }
 
@@ -86,6 +86,7 @@ Humano figura_orc() {
     h.pele = rgb(104, 146, 70); h.cabelo = rgb(32, 30, 26); h.roupa = rgb(124, 82, 50); h.calca = rgb(72, 56, 46);
     h.bota = rgb(52, 36, 26);
     h.arma = MACHADO; h.presas = true; h.chapeu_tipo = TOPETE; h.careca = true; h.bracosnus = true;
+    h.cinto = true; h.corcinto = rgb(70, 46, 30);
     return h;
 }
 
