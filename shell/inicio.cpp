@@ -57,6 +57,8 @@ void FormCreate() {
     // 6. the saved game
     existesave = FileExists("Vorlandocraft.sav");
     // 5, 7, 8. the window, the hidden pointer and the display mode belong to the back end
+    // the pictures built into the program; a damaged pack shows the error screen
+    carregaimagensinternas();
     SetTimerInterval(velocidadejogo);
     std::string porque;
     if (!InitText(porque)) {

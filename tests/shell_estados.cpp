@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "apoio.h"
+#include "apoio_conteudo.h"
 #include "assets/listas.h"
 #include "input/mouse.h"
 #include "input/teclado.h"
@@ -60,6 +61,7 @@ TEST_F(Estados, EachFlagFileSetsItsSwitchByPresenceAlone) {
 }
 
 TEST_F(Estados, LoadingEndsOnTheTwentyFifthTick) {
+    criaconteudominimo(pasta.caminho);
     EXPECT_EQ(ate_mudar(100), 25);
     EXPECT_EQ(tela, 1);
     EXPECT_EQ(ciclotela, 1);  // the opening's first frame ran in the same tick

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "apoio.h"
+#include "apoio_conteudo.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ struct Headless : ::testing::Test {
 }  // namespace
 
 TEST_F(Headless, TickTwentyFiveLeavesTheLoadingScreen) {
+    criaconteudominimo(pasta.caminho);
     ASSERT_EQ(rodajogo(dir(), "--headless --ticks 25 --seed 1 --state 1=a.json --state 24=b.json --state 25=c.json"), 0);
     std::string a = leituracompleta(dir() + "/a.json"), b = leituracompleta(dir() + "/b.json"),
                 c = leituracompleta(dir() + "/c.json");

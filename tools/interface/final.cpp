@@ -1,0 +1,190 @@
+// The ending slides, 400 x 300, opaque: the end of Seu Vorlando's journey.
+#include <cmath>
+#include <functional>
+
+#include "interface/cenas.h"
+#include "interface/interface.h"
+
+static const int W = 400, H = 300;
+static const Tom SOMBRA = hex(0x0e0a0c), CREME = hex(0xf4ecdc), TINTA = hex(0x1a1410);
+
+static void duelo(cairo_t* cr) {  // 1: the duel is won; Dona Quiteva's hall lies in ruins
+    ceu(cr, W, H, hex(0x2a1020), hex(0xe08040), 200);
+    // broken columns and a shattered window of light
+    brilho(cr, 200, 90, 110, hex(0xffd890), 0.6);
+    for (int k = 0; k < 4; k++) {
+        double x = 40 + k * 107, h = k % 2 ? 150 : 210;
+        poligono(cr, {x - 14, 240, x + 14, 240, x + 14, 240 - h, x + 4, 240 - h - 10, x - 14, 240 - h + 6});
+        pinta(cr, hex(0x3a2a30), 1.4);
+    }
+    poligono(cr, {0, 240, W, 240, W, H, 0, H});
+    pinta(cr, hex(0x2a1a1a), 1);
+    Rng rng(4);
+    for (int i = 0; i < 12; i++) {
+        poligono(cr, {rng.range(0, W), 250 + rng.range(0, 40), rng.range(0, W), 250 + rng.range(0, 40), rng.range(0, W), 250 + rng.range(0, 40)});
+        chapado(cr, hex(0x4a3a3a), 0.6);
+    }
+    // the witch-queen's cane and round glasses on the floor
+    cairo_new_path(cr);
+    cairo_move_to(cr, 220, 262);
+    cairo_line_to(cr, 280, 272);
+    traco(cr, hex(0x1a1008), 4);
+    traco(cr, hex(0x6a4020), 2.5);
+    for (double s : {-1.0, 1.0}) {
+        elipse(cr, 240 + s * 8, 282, 6, 4);
+        traco(cr, hex(0xd8a838), 1.8);
+    }
+    // all that is left of Dona Quiteva: her hat-pin's ruby glinting among the stones
+    brilho(cr, 300, 276, 8, hex(0xff4060), 0.8);
+    elipse(cr, 300, 276, 2.5, 2.5);
+    pinta(cr, hex(0xd01830), 0.6);
+    silhueta(cr, VORLANDO, 160, 250, 120, SOMBRA, 1);
+    pinceladas(cr, rng, 0, 0, W, H, hex(0x6a3a3a), 200, 0.07);
+}
+
+static void violaorecuperado(cairo_t* cr) {  // 2: the sacred guitar, back in the hero's hands
+    ceu(cr, W, H, hex(0x1a1030), hex(0x3a2050), 300);
+    for (int k = 0; k < 12; k++) {
+        double a = k * M_PI / 6;
+        poligono(cr, {200, 150, 200 + std::cos(a) * 260, 150 + std::sin(a) * 260, 200 + std::cos(a + 0.15) * 260, 150 + std::sin(a + 0.15) * 260});
+        cor(cr, hex(0xffe0a0), 0.18);
+        cairo_fill(cr);
+    }
+    brilho(cr, 200, 150, 120, hex(0xffd070), 0.7);
+    violao(cr, 200, 160, 280, -0.5);
+    Rng rng(12);
+    for (int i = 0; i < 30; i++) brilho(cr, rng.range(30, 370), rng.range(20, 280), rng.range(2, 5), hex(0xfff0c0), 0.9);
+    letreiro(cr, "O violão sagrado voltou !", 200, 280, 22, hex(0xf8d860), TINTA, 4);
+}
+
+static void regresso(cairo_t* cr) {  // 3: the four companions walk home at sunset
+    ceu(cr, W, H, hex(0x6a4a8a), hex(0xf8a050), 190);
+    astro(cr, 290, 190, 40, hex(0xf8d080), 0.5);
+    colinas(cr, W, H, 195, 18, 0.4, hex(0x7a4a5a), hex(0x9a5a5a));
+    for (int k = 0; k < 5; k++) casinha(cr, 290 + k * 22, 196 - (k % 2) * 4, 18, hex(0x5a3a3a), hex(0x3a2020), true);
+    colinas(cr, W, H, 235, 14, 2.4, hex(0x3a4a2a), hex(0x5a6a3a));
+    // the road into the distance
+    poligono(cr, {120, H, 280, H, 300, 200, 286, 200});
+    pinta(cr, hex(0xb08a5a), 0);
+    silhueta(cr, FIDELINA, 100, 262, 80, SOMBRA, 1);
+    silhueta(cr, VORLANDO, 150, 270, 100, SOMBRA, 1);
+    silhueta(cr, DURBICO, 195, 268, 62, SOMBRA, 1);
+    silhueta(cr, MORGAVA, 60, 258, 82, SOMBRA, 1);
+    violao(cr, 150, 200, 50, 1.2);
+}
+
+static void festa(cairo_t* cr) {  // 4: the village celebrates around the bonfire
+    ceu(cr, W, H, hex(0x0a0a24), hex(0x3a2a4a), 220);
+    Rng rng(40);
+    estrelas(cr, rng, W, 160, 60);
+    for (int k = 0; k < 6; k++) casinha(cr, 30 + k * 70, 210 - (k % 2) * 6, 50, hex(0x6a4a3a), hex(0x3a2a2a), true);
+    poligono(cr, {0, 210, W, 210, W, H, 0, H});
+    pinta(cr, hex(0x2a2a1a), 0);
+    brilho(cr, 200, 240, 140, hex(0xff9030), 0.55);
+    // bonfire
+    for (int k = 0; k < 5; k++) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, 175 + k * 12, 262);
+        cairo_line_to(cr, 200 + (k - 2) * 3, 240);
+        traco(cr, hex(0x3a2010), 4);
+    }
+    for (int k = 0; k < 3; k++) {
+        Tom t = k == 0 ? hex(0xe04010) : (k == 1 ? hex(0xf08a20) : hex(0xf8e060));
+        double s = 1 - k * 0.3;
+        cairo_new_path(cr);
+        cairo_move_to(cr, 200 - 24 * s, 255);
+        cairo_curve_to(cr, 190 - 20 * s, 230, 205, 210 - 10 * s, 200, 190 + k * 14);
+        cairo_curve_to(cr, 215, 215, 205 + 30 * s, 235, 200 + 24 * s, 255);
+        cairo_close_path(cr);
+        chapado(cr, t, 0);
+    }
+    // dancing silhouettes
+    silhueta(cr, DURBICO, 110, 270, 58, SOMBRA, 1);
+    silhueta(cr, FIDELINA, 280, 272, 74, SOMBRA, -1);
+    silhueta(cr, MORGAVA, 330, 268, 76, SOMBRA, -1);
+    silhueta(cr, VORLANDO, 60, 275, 88, SOMBRA, 1);
+    for (int i = 0; i < 25; i++) brilho(cr, 200 + rng.range(-40, 40), rng.range(120, 200), 2, hex(0xffc060), 0.9);
+}
+
+static void serenata(cairo_t* cr) {  // 5: under the stars, Seu Vorlando plays for his family
+    ceu(cr, W, H, hex(0x06081c), hex(0x1a2a4a), 240);
+    Rng rng(51);
+    estrelas(cr, rng, W, 220, 120);
+    astro(cr, 320, 60, 22, hex(0xf4ecc8), 0.3);
+    colinas(cr, W, H, 230, 10, 1.2, hex(0x1a2418), hex(0x2a3428));
+    // the porch of home, lamp light
+    poligono(cr, {20, 250, 180, 250, 180, 120, 20, 120});
+    pinta(cr, hex(0x4a3020), 1.2);
+    poligono(cr, {5, 125, 100, 70, 195, 125});
+    pinta(cr, hex(0x2a1a14), 1.2);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, 110, 150, 40, 40);
+    chapado(cr, hex(0xf8c860), 1);
+    brilho(cr, 130, 170, 80, hex(0xf8b050), 0.45);
+    poligono(cr, {0, 250, W, 250, W, H, 0, H});
+    pinta(cr, hex(0x3a2a1a), 0);
+    silhueta(cr, VORLANDO, 230, 262, 96, SOMBRA, -1);
+    violao(cr, 236, 210, 60, -0.4);
+    silhueta(cr, FIDELINA, 300, 262, 72, SOMBRA, -1);
+    silhueta(cr, DURBICO, 340, 262, 54, SOMBRA, -1);
+    // notes floating up
+    for (int k = 0; k < 4; k++) {
+        double x = 250 + k * 25, y = 150 - k * 22;
+        elipse(cr, x, y, 4, 3);
+        chapado(cr, hex(0xf8e090), 0);
+        cairo_new_path(cr);
+        cairo_move_to(cr, x + 3.5, y);
+        cairo_line_to(cr, x + 3.5, y - 14);
+        traco(cr, hex(0xf8e090), 1.4);
+    }
+}
+
+static void paz(cairo_t* cr) {  // 6: the last portal crumbles; the valley blooms again
+    ceu(cr, W, H, hex(0x5aa0e0), hex(0xe8f0c8), 200);
+    astro(cr, 80, 60, 22, hex(0xf8f0b0), 0.4);
+    colinas(cr, W, H, 170, 20, 0.8, hex(0x6a9a8a), hex(0x8ab0a0));
+    colinas(cr, W, H, 215, 18, 2.2, hex(0x5a9a3a), hex(0x7ab04a));
+    // broken stone arch, sparkles where the vortex was
+    for (double s : {-1.0, 1.0}) {
+        poligono(cr, {260 + s * 40 - 10, 230, 260 + s * 40 + 10, 230, 260 + s * 40 + 8, 150.0 + (s > 0 ? 30 : 0), 260 + s * 40 - 8, 160});
+        pinta(cr, hex(0x7a7488), 1.3);
+    }
+    Rng rng(66);
+    for (int i = 0; i < 30; i++) brilho(cr, 260 + rng.range(-30, 30), rng.range(120, 220), rng.range(2, 4), hex(0xd0a0ff), 0.9);
+    for (int i = 0; i < 60; i++) {
+        double x = rng.range(0, W), y = rng.range(230, 300);
+        elipse(cr, x, y, 2.2, 2.2);
+        chapado(cr, rng.uniform() < 0.5 ? hex(0xf0d040) : hex(0xf080a0), 0);
+    }
+    for (int k = 0; k < 4; k++) arvoreredonda(cr, 20 + k * 40, 240 + k * 3, 70, hex(0x5a3a1a), hex(0x3a7a2a));
+}
+
+static void fim(cairo_t* cr) {  // 7: dawn, the hero walks on, the guitar on his back
+    ceu(cr, W, H, hex(0x3a5aa0), hex(0xf8c070), 200);
+    astro(cr, 300, 200, 50, hex(0xf8d890), 0.5);
+    for (int i = 0; i < 5; i++) {
+        elipse(cr, 50 + i * 80, 60 + (i % 2) * 30, 50, 10);
+        cor(cr, hex(0xf0c8b0), 0.6);
+        cairo_fill(cr);
+    }
+    colinas(cr, W, H, 210, 15, 1.8, hex(0x6a5a7a), hex(0x8a6a7a));
+    colinas(cr, W, H, 250, 18, 3.1, hex(0x2a3a2a), hex(0x4a5a3a));
+    violao(cr, 228, 205, 55, 1.0);
+    silhueta(cr, VORLANDO, 220, 262, 96, SOMBRA, 1);
+    pinheiro(cr, 40, 262, 120, hex(0x142014));
+    pinheiro(cr, 80, 268, 90, hex(0x142014));
+}
+
+std::vector<Picture> gerafinal() {
+    std::vector<std::function<void(cairo_t*)>> cenas = {duelo, violaorecuperado, regresso, festa, serenata, paz, fim};
+    std::vector<Picture> v;
+    for (auto& pinta : cenas) {
+        Canvas c(W, H);
+        pinta(c.cr);
+        Rng rng(v.size() + 90);
+        pinceladas(c.cr, rng, 0, 0, W, H, hex(0x5a4a4a), 160, 0.06);
+        moldurapintura(c.cr, W, H);
+        v.push_back(opaca(c));
+    }
+    return v;
+}
