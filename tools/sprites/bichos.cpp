@@ -3,6 +3,8 @@
 
 #include "figuras.h"
 
+namespace boneco {
+
 void monta_aranha(Cena& c, double A, const Pose& p) {
     Tinta corpo = rgb(70, 45, 75), perna = rgb(55, 35, 55), marca = rgb(200, 40, 40);
     double ataque = p.golpe ? 1 : 0;
@@ -73,3 +75,5 @@ void monta_lobo(Cena& c, double A, const Pose& p) {
         if (c.prof(olho) - c.prof(cab) > 0.05 * A) c.ponto(olho, 0.03 * A, rgb(240, 200, 50), 0.2 * A);
     }
 }
+
+}  // namespace boneco

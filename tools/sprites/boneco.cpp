@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace boneco {
+
 Tinta rgb(int r, int g, int b) { return {r / 255.0, g / 255.0, b / 255.0}; }
 
 void usa(cairo_t* cr, Tinta t) {
@@ -239,3 +241,5 @@ void Cena::desenha(cairo_t* cr) {
         cairo_restore(cr);
     }
 }
+
+}  // namespace boneco

@@ -5,6 +5,9 @@
 #include <functional>
 #include <vector>
 
+// The drawing machinery of the sprite generator keeps to its own namespace.
+namespace boneco {
+
 struct V3 {
     double x = 0, y = 0, z = 0;  // x to the figure's left, y forward, z up (pixels)
 };
@@ -58,3 +61,5 @@ void contorno(cairo_t* cr, Tinta t, double w = 1.0);
 void gradiente_lateral(cairo_t* cr, double x0, double x1, Tinta t);
 void gradiente_vertical(cairo_t* cr, double y0, double y1, Tinta topo, Tinta base);
 void elipse(cairo_t* cr, double cx, double cy, double rx, double ry);
+
+}  // namespace boneco

@@ -6,6 +6,8 @@
 #include "sprites.h"
 #include "common/rng.h"
 
+using namespace boneco;
+
 namespace {
 
 const int LADO = 256;  // large enough that the repeat is hard to see

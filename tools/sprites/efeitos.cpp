@@ -8,6 +8,8 @@
 #include "sprites.h"
 #include "common/rng.h"
 
+using namespace boneco;
+
 namespace {
 
 using Pinta = std::function<void(cairo_t*, double w, double h)>;

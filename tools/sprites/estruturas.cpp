@@ -5,6 +5,8 @@
 
 #include "boneco.h"
 
+namespace boneco {
+
 namespace {
 
 void caixa(cairo_t* cr, double x0, double y0, double x1, double y1, Tinta t) {
@@ -364,3 +366,5 @@ void desenha_portal(cairo_t* cr, double ox, double oy, int k) {
     }
     for (int s = -1; s <= 1; s += 2) forma(cr, {ox + s * 30, oy + 4, ox + s * 50, oy + 4, ox + s * 44, oy - 10, ox + s * 34, oy - 12}, rgb(96, 90, 100));
 }
+
+}  // namespace boneco

@@ -2,6 +2,9 @@
 #pragma once
 #include "boneco.h"
 
+// The drawing machinery of the sprite generator keeps to its own namespace.
+namespace boneco {
+
 enum Chapeu { SEMCHAPEU, ABAS, CAPACETE, PONTUDO, CHIFRES, COROA, COQUE, TOPETE };
 enum Arma { SEMARMA, CAJADOFOGO, MARTELO, CAJADOCURA, GARRAS, ESPADA, TRIDENTE, MACHADO, CLAVA, LANCA, PUNHOS };
 
@@ -47,3 +50,5 @@ Humano figura_esqueleto();
 Humano figura_pedra();
 Humano figura_arvore();
 Humano figura_quiteva();
+
+}  // namespace boneco

@@ -4,6 +4,8 @@
 
 #include "figuras.h"
 
+namespace boneco {
+
 namespace {
 
 const double GRAU = M_PI / 180;
@@ -372,3 +374,5 @@ void monta_humano(Cena& c, const Humano& h, const Pose& p) {
         }
     cabeca(c, h, b);
 }
+
+}  // namespace boneco

@@ -7,6 +7,8 @@
 #include "sprites.h"
 #include "common/rng.h"
 
+using namespace boneco;
+
 namespace {
 
 const Tinta casca = rgb(112, 78, 48), pedra = rgb(140, 136, 128);  // bark and stone

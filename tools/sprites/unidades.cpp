@@ -7,6 +7,8 @@
 #include "figuras.h"
 #include "sprites.h"
 
+namespace boneco {
+
 // The people and monsters, each a puppet with its own proportions, palette and gear.
 Humano figura_durbico() {
     Humano h;
@@ -126,6 +128,10 @@ Humano figura_quiteva() {
     h.magia = 2; h.cormagia = rgb(190, 80, 250);
     return h;
 }
+
+}  // namespace boneco
+
+using namespace boneco;
 
 namespace {
 
