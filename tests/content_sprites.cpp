@@ -132,15 +132,9 @@ TEST(ContentSprites, WalkingAndAttackFramesDifferFromStanding) {
 
 TEST(ContentSprites, StructureStagesGrowAndEveryFrameHasKeyAndPicture) {
     const Unidades& u = unidades();
-    auto topo = [](const Picture& p) {
-        for (int y = 0; y < p.h; y++)
-            for (int x = 0; x < p.w; x++)
-                if (!p.iswhite(x, y)) return y;
-        return p.h;
-    };
     for (int familia : {0, 5, 10})  // tower, farm, shop: each stage stands taller than the one before
         for (int k = 0; k < 4; k++)
-            EXPECT_GT(topo(u.quadros[size_t(familia + k)]), topo(u.quadros[size_t(familia + k + 1)])) << "stage " << familia + k;
+            EXPECT_LT(u.ancoray[size_t(familia + k)], u.ancoray[size_t(familia + k + 1)]) << "stage " << familia + k;
     for (size_t i = 0; i < u.quadros.size(); i++) {
         const Picture& p = u.quadros[i];
         EXPECT_GT(opacos(p), 100) << "frame " << i;
@@ -333,7 +327,10 @@ TEST(ContentSprites, BackViewShowsTheHerosCloakAndSideStepsSpreadTheFeet) {
         EXPECT_GT(passada(u.quadros[size_t(direita + 2)], 10), parado + 6) << "frame " << direita + 2;
     }
     // the wind-up lifts the weapon above the standing figure
-    for (int base : {17, 85, 109, 195}) EXPECT_LT(caixa(u.quadros[size_t(base + 3)]).y0, caixa(u.quadros[size_t(base)]).y0) << "frame " << base + 3;
+    for (int base : {17, 85, 109, 195}) EXPECT_GT(u.ancoray[size_t(base + 3)], u.ancoray[size_t(base)] + 8) << "frame " << base + 3;
+    // the pictures are cropped to the figure, so the box above the feet is about the figure's height
+    EXPECT_NEAR(u.ancoray[85], 100, 12);  // the hero, `altura` 100
+    EXPECT_NEAR(u.ancoray[17], 90, 14);   // the worker, `altura` 90
 }
 
 TEST(ContentSprites, MarksHaveTheSizesTheirDrawingOffsetsExpect) {

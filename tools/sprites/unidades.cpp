@@ -155,30 +155,27 @@ Pose pose_de(int por_face, int k) {
 
 const double GIRO[3] = {0, M_PI / 2, M_PI};  // BAIXO, DIREITA, CIMA
 
-// Crops a set of canvases of one figure to their common box, symmetric about the ground point so a
-// mirrored frame keeps the anchor; appends the frames and anchors.
+// Crops each canvas to its drawn part (keeping the column of the ground point) and appends the
+// frame with its anchor: the ground point measured from the cropped picture's top-left corner.
+// Tight pictures keep the unit's box (x - tamanhox .. , y - desenhoy ..) the size of the figure.
 void recorta(std::vector<Picture>& fig, int ox, int oy, Unidades& u) {
-    int meia = 1, topo = oy, base = oy;
-    for (const Picture& p : fig)
+    for (const Picture& p : fig) {
+        int x0 = ox - 1, x1 = ox + 1, y0 = oy - 1, y1 = oy;
         for (int y = 0; y < p.h; y++)
             for (int x = 0; x < p.w; x++)
                 if (!p.iswhite(x, y)) {
-                    meia = std::max(meia, std::max(ox - x, x + 1 - ox));
-                    topo = std::min(topo, y);
-                    base = std::max(base, y + 1);
+                    x0 = std::min(x0, x); x1 = std::max(x1, x + 1);
+                    y0 = std::min(y0, y); y1 = std::max(y1, y + 1);
                 }
-    for (const Picture& p : fig) {
-        Picture q(2 * meia, base - topo);
+        Picture q(x1 - x0, y1 - y0);
         for (int y = 0; y < q.h; y++)
             for (int x = 0; x < q.w; x++) {
-                int sx = ox - meia + x, sy = topo + y;
-                if (sx < 0 || sx >= p.w) continue;
-                const uint8_t* c = p.at(sx, sy);
+                const uint8_t* c = p.at(x0 + x, y0 + y);
                 q.set(x, y, c[0], c[1], c[2]);
             }
         u.quadros.push_back(q);
-        u.ancorax.push_back(int16_t(meia));
-        u.ancoray.push_back(int16_t(oy - topo));
+        u.ancorax.push_back(int16_t(ox - x0));
+        u.ancoray.push_back(int16_t(oy - y0));
     }
 }
 
