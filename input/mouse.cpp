@@ -1,5 +1,8 @@
-// Mouse handlers: they keep the pointer record; orders and selection come with the commands.
+// The mouse record and the three handlers of the display: they change the tables and leave
+// requests; the next tick draws the result.
 #include "input/mouse.h"
+
+#include "input/cliques.h"
 
 int32_t mousex, mousey;
 bool botaoesquerdo, botaodireito, arrastando;
@@ -16,16 +19,17 @@ void DXDraw1MouseMove(int32_t x, int32_t y) {
     mousey = y;
 }
 
+// A press comes where the pointer last moved; the position is kept first so that a press without
+// a move before it (a scripted one) still lands where it says.
 void DXDraw1MouseDown(BotaoMouse botao, int32_t x, int32_t y) {
     mousex = x;
     mousey = y;
-    if (botao == BOTAOESQUERDO) botaoesquerdo = true;
-    else botaodireito = true;
+    if (botao == BOTAOESQUERDO) cliqueesquerdo();
+    else if (botao == BOTAODIREITO) cliquedireito();
 }
 
-void DXDraw1MouseUp(BotaoMouse botao, int32_t x, int32_t y) {
+void DXDraw1MouseUp(BotaoMouse, int32_t x, int32_t y) {
     mousex = x;
     mousey = y;
-    if (botao == BOTAOESQUERDO) botaoesquerdo = false;
-    else botaodireito = false;
+    soltabotao();
 }

@@ -1,0 +1,23 @@
+// Command execution: the one routine behind every button, its helpers, and cancelling production.
+#pragma once
+#include <cstdint>
+#include <string>
+
+// --- input/executacomando.cpp
+// Carries out control n (1..15) of the list `botoes`: the price check with its refusal messages,
+// the money, then the command's effect.
+void executacomando(int32_t n);
+// True when all six item slots of unit u are taken.
+bool inventariocheio(int32_t u);
+// Writes a line to the message line for 200 ticks.
+void mostramensagem(const std::string& texto);
+
+// --- input/comandosunidade.cpp: what the side-panel commands do to the selected unit `c`
+void comandounidade(uint8_t comando, int32_t c, uint16_t precodinheiro, uint16_t precomp);
+
+// --- input/comandosmenu.cpp: the options menu, the cheat page and the screens outside play
+void comandomenu(uint8_t comando, int32_t c, int32_t posx, int32_t largura);
+
+// --- input/cancelaupgrade.cpp
+// Cancels what building u trains or researches and gives its price back in full.
+void cancelaupgrade(int32_t u);
