@@ -1,5 +1,6 @@
 // criamapa: builds a mission from scratch, in eleven steps, from its table row and its layout.
 #include "assets/listas.h"
+#include "assets/sons.h"
 #include "missions/missoes.h"
 #include "world/world.h"
 

@@ -51,5 +51,3 @@ inline constexpr Cor CHAO{100, 150, 100};  // open ground
 // units, objective area, mini-map, camera.
 void criamapa(uint8_t n);
 
-// Replaces the music track by a file; with the sounds (Part of the assets).
-void carregarmusica(const std::string& nome);

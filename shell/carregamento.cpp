@@ -1,5 +1,6 @@
 // Screen state 0: the loading screen. One asset folder is read whole on each of the ticks 3, 6, ..., 21,
 // while a progress bar grows and the next folder's name is already shown.
+#include "assets/imagens.h"
 #include "assets/listas.h"
 #include "assets/sons.h"
 #include "media/media.h"
@@ -7,14 +8,6 @@
 #include "shell/carregamento.h"
 #include "shell/shell.h"
 #include "world/estado.h"
-
-// the picture loaders (assets): each appends one .gmb file to its list
-void carregarbmpunidade(const std::string& nome);
-void carregarbmpefeito(const std::string& nome);
-void carregarbmpobjeto(const std::string& nome);
-void carregarbmpcenario(const std::string& nome);
-void carregarbmpabertura(const std::string& nome);
-void carregarbmpfinal(const std::string& nome);
 
 // One asset folder. The file name is a prefix chosen by the number's size, then the number, then the
 // extension: the prefixes carry the zero filling, and their letters' case is as the game spells them.

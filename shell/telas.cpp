@@ -1,4 +1,5 @@
 // The screens outside play: their cycle counters and transitions.
+#include "assets/sons.h"
 #include "media/media.h"
 #include "missions/missoes.h"
 #include "render/texto.h"
@@ -20,17 +21,20 @@ void telatrivia() {
 
 void telamenu() {
     pintaretangulo(0, 0, 800, 600, Cor{120, 0, 0});
+    paramusicapedida();
     if (avancaciclo(15)) ciclotela = 0;
 }
 
 void telabriefing() {
     if (preparamissao) criamapa(missao);  // the mission is built on the first briefing tick
     pintaretangulo(0, 0, 800, 600, Cor{0, 0, 0});
+    paramusicapedida();
     if (avancaciclo(110)) ciclotela = 100;
 }
 
 void telafinal() {
     pintaretangulo(0, 0, 800, 600, Cor{0, 0, 0});
+    iniciamusicafinal();
     if (avancaciclo(400)) {
         ciclotela = 0;
         cenafinal = uint8_t(cenafinal + 1);

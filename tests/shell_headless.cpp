@@ -87,3 +87,15 @@ TEST_F(Headless, WindowWithoutADisplaySaysWhy) {
     EXPECT_NE(saida.find("nenhuma tela"), std::string::npos) << saida;
     EXPECT_NE(saida.find("--headless"), std::string::npos);
 }
+
+TEST_F(Headless, EmptyFolderStopsOnTheErrorScreenAndZEndsTheRun) {
+    pasta.escreve("r.txt", "6 press 90\n");
+    ASSERT_EQ(rodajogo(dir(), "--headless --ticks 20 --input r.txt --state 5=a.json --state 6=b.json --state 9=c.json --shot 5=e.png"), 0);
+    std::string a = leituracompleta(dir() + "/a.json"), b = leituracompleta(dir() + "/b.json");
+    EXPECT_EQ(campojson(a, "tela"), 10);
+    EXPECT_EQ(textojson(a, "erro"), "Arquivo  Unidades/Unid-001.gmb  não foi encontrado.");
+    EXPECT_EQ(campojson(a, "sair"), 0);
+    EXPECT_EQ(campojson(b, "sair"), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir() + "/c.json"));  // the run ended with the tick that saw sair
+    EXPECT_TRUE(std::filesystem::exists(dir() + "/e.png"));
+}
