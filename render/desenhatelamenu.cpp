@@ -6,6 +6,7 @@
 #include "assets/textos.h"
 #include "render/botoes.h"
 #include "render/interface.h"
+#include "render/tabelacomandos.h"
 #include "render/texto.h"
 #include "world/estado.h"
 #include "world/unidades.h"
@@ -18,14 +19,14 @@ void titulo(int32_t y, const char* texto) { escrevetexto(400, y, texto, "c", 12,
 void paginaopcoes() {
     caixamenu(281, 50, 3, 6);
     titulo(70, "MENU DE OPÇÕES");
-    if (existesave) criabotao(38, 320, 109);
-    criabotao(39, 320, 150);
-    criabotao(40, 320, 175);
-    criabotao(41, 320, 200);
-    criabotao(42, 345, 260);  // the slider is narrower, its label 20 pixels above it
-    criabotao(43, 320, 285);
-    criabotao(44, 320, 325);
-    criabotao(45, 320, 365);
+    if (existesave) criabotao(MENUCARREGAR, 320, 109);
+    criabotao(MUSICA, 320, 150);
+    criabotao(EFEITOSSONOROS, 320, 175);
+    criabotao(VOZES, 320, 200);
+    criabotao(VELOCIDADE, 345, 260);  // the slider is narrower, its label 20 pixels above it
+    criabotao(DICAS, 320, 285);
+    criabotao(VOLTARJOGO, 320, 325);
+    criabotao(SAIRJOGO, 320, 365);
 }
 
 // 2 and 4: a yes-or-no question
@@ -45,9 +46,9 @@ void paginadicas() {
         int32_t n = 7 * (dicaatual - 1) + 1 + i;
         if (n >= 0 && n < LINHASDICAS) escrevetexto(240, 200 + 15 * i, MemoDicas[n], "-", 10, BRANCO);
     }
-    criabotao(48, 230, 315);
-    criabotao(49, 410, 315);
-    criabotao(50, 320, 349);
+    criabotao(ANTERIOR, 230, 315);
+    criabotao(PROXIMA, 410, 315);
+    criabotao(MENUPRINCIPAL, 320, 349);
 }
 
 // 5: the cheats, those for a unit only when one of the player's is selected
@@ -56,19 +57,19 @@ void paginacheats() {
     titulo(50, "CHEATS");
     const Unidade* s = select_ != 0 && unidades[select_].tipo != 0 ? &unidades[select_] : nullptr;
     if (s && !s->inimigo) {
-        if (s->hpmax > 0 && s->hp > 0) criabotao(53, 320, 80);
-        if (s->mpmax > 0) criabotao(54, 320, 115);
+        if (s->hpmax > 0 && s->hp > 0) criabotao(RECUPERARHP, 320, 80);
+        if (s->mpmax > 0) criabotao(RECUPERARMP, 320, 115);
         if (s->organico) {
-            criabotao(55, 320, 150);
-            criabotao(56, 320, 185);
-            criabotao(57, 320, 220);
-            criabotao(58, 320, 255);
+            criabotao(CURARVENENO, 320, 150);
+            criabotao(TORNARINVISIVEL, 320, 185);
+            criabotao(CRIARESFERA, 320, 220);
+            criabotao(TORNARINVENCIVEL, 320, 255);
         }
     }
-    criabotao(59, 320, 290);
-    if (s && s->heroi && itenscheat > 0) criabotao(60, 320, 325);
-    criabotao(61, 320, 365);
-    criabotao(44, 320, 400);
+    criabotao(GANHADINHEIRO, 320, 290);
+    if (s && s->heroi && itenscheat > 0) criabotao(GANHARITEM, 320, 325);
+    criabotao(SUPERVISAO, 320, 365);
+    criabotao(VOLTARJOGO, 320, 400);
 }
 
 }  // namespace
@@ -77,9 +78,9 @@ void desenhatelamenu() {
     switch (menu) {
         case 0: DrawItem(DXImageListIcones, 4, 360, 15); break;  // the closed-menu tab
         case 1: paginaopcoes(); break;
-        case 2: pergunta("CARREGAR O JOGO ?", 46, 47); break;
+        case 2: pergunta("CARREGAR O JOGO ?", CARREGARSIM, CARREGARNAO); break;
         case 3: paginadicas(); break;
-        case 4: pergunta("SAIR DO JOGO ?", 51, 52); break;
+        case 4: pergunta("SAIR DO JOGO ?", SAIRSIM, SAIRNAO); break;
         case 5: paginacheats(); break;
         default: break;
     }

@@ -3,6 +3,7 @@
 #include "input/mouse.h"
 #include "render/botoes.h"
 #include "render/interface.h"
+#include "render/tabelacomandos.h"
 #include "world/auxiliares.h"
 #include "world/estado.h"
 #include "world/unidades.h"
@@ -19,25 +20,25 @@ void loja(const Unidade& s) {
     for (int32_t h = 1; h <= MAXUNIDADES; h++) {
         const Unidade& v = unidades[h];
         if (v.tipo == 0 || !v.heroi || distancia(v.x, v.y, s.x, s.y) >= 200) continue;
-        celula(32, 1, 1); celula(33, 2, 1); celula(34, 1, 2);
-        celula(35, 2, 2); celula(36, 1, 3); celula(37, 2, 3);
+        celula(REFRESCOLIMAOP, 1, 1); celula(REFRESCOLIMAOG, 2, 1); celula(REFRESCOGROSELHAP, 1, 2);
+        celula(REFRESCOGROSELHAG, 2, 2); celula(REFRESCOTAMARINDOP, 1, 3); celula(REFRESCOTAMARINDOG, 2, 3);
     }
 }
 
 // the hero: his techniques, or the page where technique points are spent
 void heroi(const Unidade& s) {
     if (!s.paginatecnicas) {
-        if (s.tecnicas[0] > 0) celula(20, 1, 1);
-        if (s.tecnicas[1] > 0) celula(21, 1, 2);
-        if (s.tecnicas[2] > 0) celula(22, 1, 3);
-        if (s.tecnicas[3] > 0) celula(23, 2, 1);
-        if (s.tecnicas[4] > 0 && s.imunidade == 0) celula(24, 2, 2);
-        celula(25, 2, 3);
+        if (s.tecnicas[0] > 0) celula(BASTAODEFOGO, 1, 1);
+        if (s.tecnicas[1] > 0) celula(AURAPROTETORA, 1, 2);
+        if (s.tecnicas[2] > 0) celula(TREMOR, 1, 3);
+        if (s.tecnicas[3] > 0) celula(AURAGUERREIRA, 2, 1);
+        if (s.tecnicas[4] > 0 && s.imunidade == 0) celula(CHIMPANZE, 2, 2);
+        celula(ACRESCENTARTECNICAS, 2, 3);
         return;
     }
     for (int32_t t = 0; t < 5; t++)
-        if (s.tecnicas[t] < 3) celula(26 + t, 1 + t / 3, 1 + t % 3);
-    celula(31, 2, 3);
+        if (s.tecnicas[t] < 3) celula(APRENDEBASTAO + t, 1 + t / 3, 1 + t % 3);
+    celula(CANCELARTECNICAS, 2, 3);
 }
 
 void portipo(const Unidade& s) {
@@ -46,31 +47,31 @@ void portipo(const Unidade& s) {
             if (s.construcao == s.construcaomax) loja(s);
             break;
         case 4:  // barracks
-            celula(1, 1, 1);
-            if (liberafidelina) celula(2, 1, 2);
-            if (pesquisa4 == 0) celula(4, 2, 1);
-            if (liberafidelina && pesquisa5 == 0) celula(5, 2, 2);
-            celula(12, 1, 3);
+            celula(TREINARDURBICO, 1, 1);
+            if (liberafidelina) celula(TREINARFIDELINA, 1, 2);
+            if (pesquisa4 == 0) celula(FORTALECERESTRUTURAS, 2, 1);
+            if (liberafidelina && pesquisa5 == 0) celula(APRENDIZADOFIDELINA, 2, 2);
+            celula(PONTOAGRUPAMENTO, 1, 3);
             break;
         case 5:  // witch's house
-            celula(3, 1, 1);
-            if (pesquisa6 == 0) celula(6, 2, 1);
-            if (pesquisa7 == 0) celula(7, 2, 2);
-            celula(12, 1, 3);
+            celula(TREINARBRUXA, 1, 1);
+            if (pesquisa6 == 0) celula(APRENDIZADOBRUXAS, 2, 1);
+            if (pesquisa7 == 0) celula(FORTALECERESQUELETOS, 2, 2);
+            celula(PONTOAGRUPAMENTO, 1, 3);
             break;
         case 6:  // worker
-            celula(8, 1, 1);
-            if (liberafazenda) celula(9, 1, 2);
-            if (liberaloja) celula(10, 1, 3);
-            celula(11, 2, 1);
+            celula(CRIARTORRE, 1, 1);
+            if (liberafazenda) celula(CRIARFAZENDA, 1, 2);
+            if (liberaloja) celula(CRIARTIENDA, 1, 3);
+            celula(CONSERTAR, 2, 1);
             break;
         case 7:  // Fidelina
-            celula(14, 1, 1); celula(15, 1, 2);
-            if (pesquisa5 == 2) celula(16, 1, 3);
+            celula(CURAR, 1, 1); celula(INVISIBILIDADE, 1, 2);
+            if (pesquisa5 == 2) celula(ESFERAPROTETORA, 1, 3);
             break;
         case 8:  // the witch
-            celula(17, 1, 1); celula(18, 1, 2);
-            if (pesquisa6 == 2) celula(19, 1, 3);
+            celula(RESSUSCITAR, 1, 1); celula(BOLADEFOGO, 1, 2);
+            if (pesquisa6 == 2) celula(INVOCARSATANAS, 1, 3);
             break;
         case 9: heroi(s); break;
         default: break;  // other types offer no commands
@@ -86,5 +87,5 @@ void gradecomandos(int32_t u) {
     if (s.upgradeprg == s.upgradeprgmax && s.servico == 0 && s.paralisado == 0 && mousenum == 0 && !pausa)
         portipo(s);
     // 15. a structure under construction can be given up
-    if (s.construcao < s.construcaomax && cursor == 0 && !pausa) celula(13, 2, 3);
+    if (s.construcao < s.construcaomax && cursor == 0 && !pausa) celula(CANCELARESTRUTURA, 2, 3);
 }

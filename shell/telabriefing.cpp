@@ -6,13 +6,12 @@
 #include "assets/textos.h"
 #include "missions/missoes.h"
 #include "render/botoes.h"
+#include "render/tabelacomandos.h"
 #include "render/texto.h"
 #include "shell/shell.h"
 #include "world/estado.h"
 
 namespace {
-// command numbers of the briefing's controls
-constexpr int32_t SALVAR = 65, CONTINUAR = 66, SIM = 67, NAO = 68;
 
 const char* linhamapa(int32_t n) { return n >= 0 && n < LINHASMAPA ? MemoMapa[n] : ""; }
 
@@ -32,8 +31,8 @@ void perguntasobrescrita() {
     desenharetangulo(50, 250, 750, 380, BRANCO);
     escrevetexto(400, 250, "Nesta pasta já existe um arquivo chamado VORLANDOCRAFT.SAV", "c", 15, BRANCO);
     escrevetexto(400, 270, "Deseja substituir o arquivo existente ?", "c", 15, BRANCO);
-    criabotao(SIM, 320, 300);
-    criabotao(NAO, 320, 340);
+    criabotao(SOBRESCREVERSIM, 320, 300);
+    criabotao(SOBRESCREVERNAO, 320, 340);
 }
 }  // namespace
 

@@ -2,13 +2,12 @@
 #include "assets/listas.h"
 #include "assets/sons.h"
 #include "render/botoes.h"
+#include "render/tabelacomandos.h"
 #include "render/texto.h"
 #include "shell/shell.h"
 #include "world/estado.h"
 
 namespace {
-// command numbers of the main menu's entries
-constexpr int32_t INICIAR = 62, CARREGAR = 63, SAIRDOJOGO = 64, FINALDOJOGO = 72;
 
 void faixa(int32_t c) {
     int32_t k = c < 5 ? 8 : (c < 10 ? 9 : 10);
@@ -29,9 +28,9 @@ void telamenu() {
     if (11 < DXImageListAbertura.Count()) DrawItem(DXImageListAbertura, 11, 88, 50);
     // 5. the entries; "CARREGAR" only with a saved game, "FINAL DO JOGO" only with Msx.dat
     limpabotoes();
-    criabotao(INICIAR, 320, 330);
-    if (existesave) criabotao(CARREGAR, 320, 365);
-    criabotao(SAIRDOJOGO, 320, 400);
+    criabotao(INICIARJOGO, 320, 330);
+    if (existesave) criabotao(CARREGARPRINCIPAL, 320, 365);
+    criabotao(SAIRPRINCIPAL, 320, 400);
     if (arquivomsx) criabotao(FINALDOJOGO, 320, 450);
     desenhabotoes();
     if (avancaciclo(15)) ciclotela = 0;
