@@ -263,3 +263,56 @@ TEST_F(Painel, InvisibilityTimerLineTurnsRedBelow800) {
     desenha();
     EXPECT_TRUE(ehcor(482, 595, PRETO));
 }
+
+TEST_F(Painel, HeroItemsWithTheConsumableMarkAndTheirTooltip) {
+    enchelista(DXImageListItens, 25, 41, 40, 94);
+    int32_t h = seleciona(9);
+    Unidade& a = unidades[h];
+    a.itens[0] = 25;  // a refreshment, used by clicking
+    a.itens[3] = 1;   // a ring, worn
+    ASSERT_TRUE(itenstabela[25].consumivel);
+    desenha();
+    EXPECT_TRUE(ehcor(521, 481, corde(itenstabela[25].figura, 94)));
+    EXPECT_TRUE(ehcor(561, 521, corde(itenstabela[1].figura, 94)));  // slot 4
+    // the "1" of slot 1 in white letters over the picture, whose green is 0; none on the ring
+    auto claro = [](int32_t x1, int32_t y1) {
+        for (int32_t x = x1; x < x1 + 14; x++)
+            for (int32_t y = y1; y < y1 + 20; y++)
+                if (BackPixel(x, y).g >= 128) return true;
+        return false;
+    };
+    EXPECT_TRUE(claro(548, 500));
+    EXPECT_FALSE(claro(588, 540));
+    EXPECT_FALSE(ehcor(571, 369, corde(23, ICONES)));
+    mousex = 540;  // strictly inside slot 1
+    mousey = 500;
+    desenha();
+    EXPECT_TRUE(ehcor(571, 369, corde(23, ICONES)));  // the tooltip box
+    DXImageListItens.Clear();
+}
+
+TEST_F(Painel, ExperienceBarPulsesWithTheCycle) {
+    int32_t h = seleciona(9);
+    Unidade& a = unidades[h];
+    a.experiencia = 50;
+    a.experienciaprox = 100;  // 83 pixels
+    ciclotela = 4;
+    desenha();
+    EXPECT_TRUE(ehcor(330, 495, Cor{134, 54, 134}));  // B + 30
+    EXPECT_TRUE(ehcor(330, 497, Cor{154, 74, 154}));  // B + 50
+    EXPECT_TRUE(ehcor(330, 503, Cor{104, 24, 104}));  // B
+    EXPECT_TRUE(ehcor(409, 503, Cor{104, 24, 104}));
+    EXPECT_FALSE(ehcor(410, 503, Cor{104, 24, 104}));
+}
+
+TEST_F(Painel, ChestShowsWhatItHolds) {
+    enchelista(DXImageListItens, 25, 41, 40, 94);
+    int32_t b = seleciona(12);
+    unidades[b].item = 9;
+    unidades[b].hp = 0;  // a chest is described without hit points
+    desenha();
+    EXPECT_TRUE(ehcor(331, 541, corde(itenstabela[9].figura, 94)));
+    EXPECT_TRUE(temtexto(330, 500, 490, 512, Cor{255, 255, 100}));
+    EXPECT_TRUE(comandos().empty());
+    DXImageListItens.Clear();
+}

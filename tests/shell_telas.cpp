@@ -254,3 +254,25 @@ TEST_F(Telas, PointerIsNotDrawnOnTheEnding) {
     EXPECT_FALSE(ehcor(500, 100, corde(0, 66)));
     DXImageListCursor.Clear();
 }
+
+TEST_F(Telas, TriviaPromptShowsBetween51And119) {
+    paginajapao = 1;
+    auto prompt = [] {
+        for (int32_t x = 330; x < 470; x++)
+            for (int32_t y = 575; y < 595; y++)
+                if (ehcor(x, y, BRANCO)) return true;
+        return false;
+    };
+    // a black tile so the white letters stand out
+    Bitmap b;
+    b.SetSize(100, 80);
+    SetItemPicture(*DXImageListAbertura.Item(6), b, "ladrilho", false);
+    tique(2, 50);
+    EXPECT_FALSE(prompt());
+    tique(2, 51);
+    EXPECT_TRUE(prompt());
+    tique(2, 119);
+    EXPECT_TRUE(prompt());
+    tique(2, 120);
+    EXPECT_FALSE(prompt());
+}
