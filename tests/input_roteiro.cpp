@@ -26,6 +26,12 @@ struct RoteiroMissao : ::testing::Test {
     }
 };
 
+// A field of the unit in slot u of a state dump.
+long long campounidade(const std::string& json, long long u, const std::string& nome) {
+    size_t p = json.find("{\"slot\":" + std::to_string(u) + ",");
+    return p == std::string::npos ? -999999 : campojson(json.substr(p), nome);
+}
+
 }  // namespace
 
 TEST_F(RoteiroMissao, TheMenuButtonEscAndTheSpeedKeys) {
@@ -44,12 +50,16 @@ TEST_F(RoteiroMissao, TheMenuButtonEscAndTheSpeedKeys) {
 
 TEST_F(RoteiroMissao, AClickOnEmptyGroundKeepsTheHeroAsTheMainUnit) {
     if (!temconteudo()) GTEST_SKIP() << "the asset folders are not generated in this build";
-    // the hero is selected at the start; a click far from everyone leaves it the main unit, and
-    // a right click then sends it walking
-    roda("2 move 700 60\n2 down left 700 60\n2 up left 700 60\n3 move 300 300\n3 down right 300 300\n4 up right 300 300\n",
+    // the hero is the main unit at the start; a click far from everyone leaves it the main unit,
+    // now marked as selected, and a right click then sends it walking
+    roda("2 move 700 60\n2 down left 700 60\n2 up left 700 60\n"
+         "3 move 300 300\n3 down right 300 300\n4 up right 300 300\n",
          4, "--state 1=" + dir() + "/a.json --state 3=" + dir() + "/c.json");
     std::string a = leituracompleta(dir() + "/a.json"), c = leituracompleta(dir() + "/c.json");
     EXPECT_NE(campojson(a, "select"), 0);
     EXPECT_EQ(campojson(c, "select"), campojson(a, "select"));
     EXPECT_EQ(campojson(c, "mousenum"), 0);
+    EXPECT_EQ(campounidade(a, campojson(a, "select"), "selecionado"), 0);  // main unit, not yet marked
+    EXPECT_EQ(campounidade(c, campojson(c, "select"), "selecionado"), 1);
+    EXPECT_EQ(campounidade(c, campojson(c, "select"), "posicao"), 2);  // walking to the clicked point
 }
