@@ -1,0 +1,65 @@
+// End to end through the headless runner: scripted clicks and keys on mission 1 reach the handlers
+// and change the game as a player's would.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "apoio.h"
+
+namespace {
+
+struct RoteiroMissao : ::testing::Test {
+    PastaTemporaria pasta{"roteirocomandos"};
+    std::string dir() const { return pasta.caminho.string(); }
+    static bool temconteudo() {
+        namespace fs = std::filesystem;
+        for (const char* p : {"Unidades", "Efeitos", "Objetos", "Cenario", "Final", "Abertura", "Sons", "Musicas"})
+            if (!fs::is_directory(fs::path(VORLANDO_GAME_DIR) / p)) return false;
+        return true;
+    }
+    std::string roda(const std::string& roteiro, int32_t tiques, const std::string& estados) {
+        pasta.escreve("r.txt", roteiro);
+        std::string saida;
+        EXPECT_EQ(rodajogo(VORLANDO_GAME_DIR, "--headless --seed 7 --mission 1 --ticks " + std::to_string(tiques) +
+                                                  " --input " + dir() + "/r.txt " + estados, &saida), 0) << saida;
+        return saida;
+    }
+};
+
+// A field of the unit in slot u of a state dump.
+long long campounidade(const std::string& json, long long u, const std::string& nome) {
+    size_t p = json.find("{\"slot\":" + std::to_string(u) + ",");
+    return p == std::string::npos ? -999999 : campojson(json.substr(p), nome);
+}
+
+}  // namespace
+
+TEST_F(RoteiroMissao, TheMenuButtonEscAndTheSpeedKeys) {
+    if (!temconteudo()) GTEST_SKIP() << "the asset folders are not generated in this build";
+    // tick 2: a click on the menu button; tick 3: Esc closes it; tick 4: minus slows the game
+    roda("2 move 400 20\n2 down left 400 20\n2 up left 400 20\n3 press 27\n3 release 27\n4 press 189\n4 release 189\n",
+         4, "--state 1=" + dir() + "/a.json --state 2=" + dir() + "/b.json --state 3=" + dir() + "/c.json --state 4=" +
+                dir() + "/d.json");
+    std::string a = leituracompleta(dir() + "/a.json"), b = leituracompleta(dir() + "/b.json");
+    std::string c = leituracompleta(dir() + "/c.json"), d = leituracompleta(dir() + "/d.json");
+    EXPECT_EQ(campojson(a, "menu"), 0);
+    EXPECT_EQ(campojson(b, "menu"), 1);
+    EXPECT_EQ(campojson(c, "menu"), 0);
+    EXPECT_EQ(campojson(d, "velocidadejogo"), campojson(a, "velocidadejogo") + 1);
+}
+
+TEST_F(RoteiroMissao, AClickOnEmptyGroundKeepsTheHeroAsTheMainUnit) {
+    if (!temconteudo()) GTEST_SKIP() << "the asset folders are not generated in this build";
+    // the hero is the main unit at the start; a click far from everyone leaves it the main unit,
+    // now marked as selected, and a right click then sends it walking
+    roda("2 move 700 60\n2 down left 700 60\n2 up left 700 60\n"
+         "3 move 300 300\n3 down right 300 300\n4 up right 300 300\n",
+         4, "--state 1=" + dir() + "/a.json --state 3=" + dir() + "/c.json");
+    std::string a = leituracompleta(dir() + "/a.json"), c = leituracompleta(dir() + "/c.json");
+    EXPECT_NE(campojson(a, "select"), 0);
+    EXPECT_EQ(campojson(c, "select"), campojson(a, "select"));
+    EXPECT_EQ(campojson(c, "mousenum"), 0);
+    EXPECT_EQ(campounidade(a, campojson(a, "select"), "selecionado"), 0);  // main unit, not yet marked
+    EXPECT_EQ(campounidade(c, campojson(c, "select"), "selecionado"), 1);
+    EXPECT_EQ(campounidade(c, campojson(c, "select"), "posicao"), 2);  // walking to the clicked point
+}
