@@ -13,10 +13,30 @@ namespace {
 
 constexpr Cor AMARELO{255, 255, 0}, VERDEBONUS{50, 255, 50};
 
-// attack icon by `iconeataque` 0..6 and armour icon by `iconedefesa` 0..7; -1 = no icon
-constexpr int32_t ICONEATAQUE[7] = {-1, 24, 27, 29, 31, 33, 35};       // row 0 none, 1 spear .. 6 sword
-constexpr int32_t ICONEDEFESA[8] = {-1, 25, 28, 30, 32, 34, 36, 37};   // row 0 none, 1 structures .. 7 Satanas
-static_assert(sizeof(ICONEATAQUE) / sizeof(ICONEATAQUE[0]) == 7 && sizeof(ICONEDEFESA) / sizeof(ICONEDEFESA[0]) == 8);
+// attack icon of DXImageListIcones by `iconeataque`; -1 = no icon
+constexpr int32_t ICONEATAQUE[7] = {
+    -1,  // 0 none
+    24,  // 1 spear
+    27,  // 2 axe
+    29,  // 3 staff
+    31,  // 4 witch's claws
+    33,  // 5 Seu Vorlando's staff
+    35,  // 6 sword
+};
+static_assert(sizeof(ICONEATAQUE) / sizeof(ICONEATAQUE[0]) == 7);
+
+// armour icon of DXImageListIcones by `iconedefesa`; -1 = no icon
+constexpr int32_t ICONEDEFESA[8] = {
+    -1,  // 0 none
+    25,  // 1 structures' armour
+    28,  // 2 Durbico's cap
+    30,  // 3 Fidelina's dress
+    32,  // 4 witch's dress
+    34,  // 5 Seu Vorlando's hat
+    36,  // 6 bone
+    37,  // 7 Satanas' armour
+};
+static_assert(sizeof(ICONEDEFESA) / sizeof(ICONEDEFESA[0]) == 8);
 
 void icone(const int32_t* tabela, int32_t n, int32_t k, int32_t x, int32_t y) {
     if (k < n && tabela[k] >= 0) DrawItem(DXImageListIcones, tabela[k], x, y);

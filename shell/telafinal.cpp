@@ -5,10 +5,17 @@
 #include "shell/shell.h"
 #include "world/estado.h"
 
-// where each slide stands, by `cenafinal`
-constexpr int32_t POSX[7] = {50, 300, 50, 350, 20, 350, 100};  // row x
-constexpr int32_t POSY[7] = {50, 200, 250, 30, 10, 250, 100};  // row y
-static_assert(sizeof(POSX) / sizeof(POSX[0]) == 7 && sizeof(POSY) / sizeof(POSY[0]) == 7);
+// where each slide stands (top-left corner), by `cenafinal`
+constexpr int32_t POSICAOSLIDE[7][2] = {
+    {50, 50},    // slide 0
+    {300, 200},  // slide 1
+    {50, 250},   // slide 2
+    {350, 30},   // slide 3
+    {20, 10},    // slide 4
+    {350, 250},  // slide 5
+    {100, 100},  // slide 6, the last, under "FIM"
+};
+static_assert(sizeof(POSICAOSLIDE) / sizeof(POSICAOSLIDE[0]) == 7);
 
 // The slide's cover over the 400 ticks: in over 20, full for 360, out over 20.
 int32_t opacidadefinal(int32_t c) {
@@ -20,7 +27,7 @@ int32_t opacidadefinal(int32_t c) {
 namespace {
 void slidefinal(int32_t cena, int32_t a) {
     if (cena > 6 || cena >= DXImageListFinal.Count() || a <= 0) return;
-    int32_t x = POSX[cena], y = POSY[cena];
+    int32_t x = POSICAOSLIDE[cena][0], y = POSICAOSLIDE[cena][1];
     if (a == 255) DrawItem(DXImageListFinal, cena, x, y);
     else BlendItem(DXImageListFinal, cena, x, y, x + 400, y + 300, a);
 }

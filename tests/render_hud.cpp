@@ -316,3 +316,17 @@ TEST_F(Painel, ChestShowsWhatItHolds) {
     EXPECT_TRUE(comandos().empty());
     DXImageListItens.Clear();
 }
+
+TEST_F(Painel, AttackAndArmourIconsFollowTheirTables) {
+    int32_t w = seleciona(6);
+    Unidade& a = unidades[w];
+    a.iconeataque = 3;
+    a.iconedefesa = 7;
+    desenha();
+    EXPECT_TRUE(ehcor(326, 511, corde(29, ICONES)));
+    EXPECT_TRUE(ehcor(326, 541, corde(37, ICONES)));
+    a.iconeataque = 9;  // outside the table: no icon
+    FillRect(PRETO, 0, 0, 800, 600);
+    desenha();
+    EXPECT_TRUE(ehcor(326, 511, PRETO));
+}
