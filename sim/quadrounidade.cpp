@@ -2,14 +2,10 @@
 // then the collision box of its type and the anchors of the chosen frame.
 #include <cmath>
 
+#include "render/ancoras.h"
 #include "sim/sim.h"
 #include "world/estado.h"
 #include "world/unidades.h"
-
-#if __has_include("render/ancoras.h")
-#include "render/ancoras.h"
-#define TEMANCORAS 1
-#endif
 
 namespace {
 
@@ -145,10 +141,8 @@ void escolhequadro(int32_t u) {
         a.tamanhox = CAIXA[a.tipo][0];
         a.tamanhoy = CAIXA[a.tipo][1];
     }
-#ifdef TEMANCORAS
     if (a.desenho < NQUADROSUNIDADE) {
         a.desenhox = uint8_t(desenhox[a.desenho]);
         a.desenhoy = uint8_t(desenhoy[a.desenho]);
     }
-#endif
 }
