@@ -85,7 +85,7 @@ void alternaautomatico() {
 void gritodeataque() {
     static const uint8_t vozes[6] = {9, 14, 20, 26, 30, 31};
     Unidade& s = unidades[select_];
-    if (s.falatempo != 0 || s.alvo == 0) return;
+    if (s.falatempo != 0 || s.alvo == 0 || s.alvo > MAXUNIDADES) return;
     const Unidade& t = unidades[s.alvo];
     if (t.tipo == 0 || !t.inimigo) return;
     if (s.tipo >= 6 && s.tipo <= 11) voz = vozes[s.tipo - 6];

@@ -36,7 +36,7 @@ void usaitens() {
     if (!heroiativo(select_)) return;
     Unidade& a = unidades[select_];
     for (int32_t k = 0; k < 6; k++) {
-        if (a.itens[k] == 0 || !apontaitem(k)) continue;
+        if (a.itens[k] == 0 || a.itens[k] > MAXITENS || !apontaitem(k)) continue;
         const Item& it = itenstabela[a.itens[k]];
         if (const char* m = recusaitem(a, it)) {
             mostramensagem(m);
