@@ -41,7 +41,7 @@ std::string nomearquivocarga(int pasta, int32_t numero) {
 int32_t quantosarquivoscarga(int pasta) { return PASTAS[pasta].quantos; }
 
 // Reads every file of one folder in increasing number; after the first failure nothing more is read.
-static void carregapasta(int pasta) {
+void carregapasta(int pasta) {
     const PastaCarga& p = PASTAS[pasta];
     if (p.lista) p.lista->Clear();
     else {

@@ -51,7 +51,7 @@ TEST_F(Cenario, TileBeyondTheLoadedOnesDrawsNoGroundButTheRestOfTheFrame) {
     brilho = 0;
     FillRect(Cor{1, 2, 3}, 0, 0, 800, 600);
     telajogo();
-    EXPECT_TRUE(ehcor(10, 10, Cor{1, 2, 3}));  // no ground
+    EXPECT_TRUE(ehcor(700, 100, Cor{1, 2, 3}));  // no ground
     // the hero's frame after the unit update (85 facing down), standing at (200, 200)
     EXPECT_TRUE(ehcor(200, 185, corde(unidades[h].desenho, MARCAUNIDADE)));
     EXPECT_EQ(tela, 5);

@@ -47,3 +47,15 @@ TEST_F(MissaoDireta, MissionOneStartsOnTheHeroWithTheViewClamped) {
     EXPECT_EQ(campojson(b, "cumprida"), 0);
     EXPECT_TRUE(std::filesystem::exists(foto));
 }
+
+TEST_F(MissaoDireta, ArrowKeysAndTheScreenEdgeScrollTheMission) {
+    if (!temconteudo()) GTEST_SKIP() << "the asset folders are not generated in this build";
+    // mission 2 starts at camera (600, 2200); the arrow up and the top edge add up
+    pasta.escreve("r.txt", "2 press 38\n2 move 400 0\n3 release 38\n3 move 400 300\n");
+    std::string s = dir() + "/s.json", r = dir() + "/r.txt";
+    ASSERT_EQ(rodajogo(VORLANDO_GAME_DIR, "--headless --seed 7 --mission 2 --ticks 3 --input " + r + " --state 1=" + dir() +
+                                              "/a.json --state 2=" + s), 0);
+    std::string a = leituracompleta(dir() + "/a.json"), b = leituracompleta(s);
+    EXPECT_EQ(campojson(b, "cameray"), campojson(a, "cameray") - 40);
+    EXPECT_EQ(campojson(b, "camerax"), campojson(a, "camerax"));
+}
