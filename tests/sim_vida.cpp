@@ -251,3 +251,25 @@ TEST_F(SimVida, StaffRaisesASkeletonFromEveryCorpseNearTheHero) {
     EXPECT_EQ(efeitos[1].tipo, 41);  // the near corpse gave way to the rising effect
     EXPECT_EQ(efeitos[2].tipo, 36);
 }
+
+TEST_F(SimVida, DamagedFarmSmokesFromEachRowBelowItsFractionEveryTwelfthTick) {
+    int32_t f = parado(2, 400, 400);
+    unidades[f].hp = 800 * 0.45;  // below 0.7 and 0.5, not below 0.3
+    ciclotela = 10;
+    passo();  // tick 11: no smoke
+    int32_t fumaca = 0;
+    for (const Efeito& e : efeitos) fumaca += e.tipo == 10;
+    EXPECT_EQ(fumaca, 0);
+    passo();  // tick 12
+    fumaca = 0;
+    for (const Efeito& e : efeitos) fumaca += e.tipo == 10;
+    EXPECT_EQ(fumaca, 2);
+    // a farm under construction does not smoke
+    for (auto& e : efeitos) e = Efeito{};
+    unidades[f].construcao = 100;
+    ciclotela = 11;
+    passo();
+    fumaca = 0;
+    for (const Efeito& e : efeitos) fumaca += e.tipo == 10;
+    EXPECT_EQ(fumaca, 0);
+}
