@@ -363,3 +363,30 @@ TEST_F(SimServicos, FireBoltOfLevelThreeDealsExactly300) {
     passos(40);
     EXPECT_NEAR(unidades[o].hp, 700, 1.0);
 }
+
+TEST_F(SimServicos, CastingEndsTheCastersInvisibility) {
+    int32_t f = parado(7, 300, 300);
+    int32_t w = parado(6, 350, 300);
+    unidades[w].hp = 100;
+    calculaatributos(f);
+    unidades[f].mp = 100;
+    unidades[f].invisivel = 1000;
+    unidades[f].servico = 4;
+    unidades[f].customp = 5;
+    unidades[f].alvo = uint16_t(w);
+    passo();
+    EXPECT_EQ(unidades[f].invisivel, 0);
+    EXPECT_EQ(unidades[f].posicao, 4);
+}
+
+TEST_F(SimServicos, AutomaticHealerDoesNotWalkTowardAnEnemyShePicked) {
+    int32_t f = parado(7, 300, 300);
+    unidades[f].curaautomatica = true;
+    calculaatributos(f);
+    unidades[f].mp = 100;
+    int32_t o = parado(16, 300, 560);  // within the search's 300, beyond her reach
+    unidades[o].atacaauto = false;
+    passos(50);
+    EXPECT_DOUBLE_EQ(unidades[f].y, 300);
+    EXPECT_EQ(unidades[f].servico, 0);
+}
