@@ -66,6 +66,8 @@ void BM_TiqueMissao6(benchmark::State& estado) {
     }
     estado.SetLabel(semimagens ? "sem imagens" : "com imagens");
     estado.counters["objetos"] = contaobjetos();
+    estado.counters["camerax"] = cx;
+    estado.counters["cameray"] = cy;
 }
 BENCHMARK(BM_TiqueMissao6)->Unit(benchmark::kMicrosecond);
 

@@ -2,14 +2,10 @@
 // then the collision box of its type and the anchors of the chosen frame.
 #include <cmath>
 
+#include "render/ancoras.h"
 #include "sim/sim.h"
 #include "world/estado.h"
 #include "world/unidades.h"
-
-#if __has_include("render/ancoras.h")
-#include "render/ancoras.h"
-#define TEMANCORAS 1
-#endif
 
 namespace {
 
@@ -25,47 +21,47 @@ const BaseQuadros BASES[] = {
     {9, {85, 91, 97, 103}},     // 9 SEU VORLANDO
     {10, {109, 115, 121, 127}}, // 10 ESQUELETO
     {11, {133, 139, 145, 151}}, // 11 SATANAS
-    {13, {159, 162, 165, 168}}, // 13 ARANHA
-    {14, {171, 174, 177, 180}}, // 14
-    {15, {183, 186, 189, 192}}, // 15
-    {16, {195, 201, 207, 213}}, // 16
-    {17, {219, 225, 231, 237}}, // 17
-    {18, {243, 249, 255, 261}}, // 18
-    {19, {267, 273, 279, 285}}, // 19
-    {20, {291, 297, 303, 309}}, // 20
+    {13, {159, 162, 165, 168}}, // 13 ARANHA GIGANTE
+    {14, {171, 174, 177, 180}}, // 14 CARNIÇAL
+    {15, {183, 186, 189, 192}}, // 15 MURLOC
+    {16, {195, 201, 207, 213}}, // 16 ORC
+    {17, {219, 225, 231, 237}}, // 17 LOBO SELVAGEM
+    {18, {243, 249, 255, 261}}, // 18 MONSTRO DE PEDRA
+    {19, {267, 273, 279, 285}}, // 19 OGRO
+    {20, {291, 297, 303, 309}}, // 20 ÁRVORE
     {26, {318, 320, 322, 324}}, // 26 DONA QUITEVA
 };
 static_assert(sizeof(BASES) / sizeof(BASES[0]) == 15);
 
 // Collision box half sizes by type (0 for types that have none of their own).
 const uint8_t CAIXA[27][2] = {
-    {0, 0},   // 0 free
-    {20, 15}, // 1 guard tower
-    {25, 15}, // 2 farm
-    {25, 15}, // 3 shop
-    {40, 25}, // 4 barracks
-    {40, 25}, // 5 witch's house
-    {12, 8},  // 6
-    {12, 8},  // 7
-    {12, 8},  // 8
-    {14, 10}, // 9 hero
-    {12, 8},  // 10 skeleton
-    {20, 10}, // 11 Satanas
+    {0, 0},   // 0 free slot
+    {20, 15}, // 1 TORRE DE GUARDA
+    {25, 15}, // 2 FAZENDA
+    {25, 15}, // 3 TIENDA DEL DURBICO
+    {40, 25}, // 4 QUARTEL
+    {40, 25}, // 5 CASA DA BRUXA MORGAVA
+    {12, 8},  // 6 DURBICO
+    {12, 8},  // 7 FIDELINA
+    {12, 8},  // 8 BRUXA MORGAVA
+    {14, 10}, // 9 SEU VORLANDO
+    {12, 8},  // 10 ESQUELETO
+    {20, 10}, // 11 SATANAS
     {14, 12}, // 12 chest
-    {10, 8},  // 13
-    {15, 10}, // 14
-    {20, 14}, // 15
-    {23, 12}, // 16
-    {20, 12}, // 17
-    {25, 14}, // 18
-    {25, 14}, // 19
-    {25, 14}, // 20
-    {30, 8},  // 21 portal
-    {0, 0},   // 22
-    {0, 0},   // 23
-    {0, 0},   // 24
-    {20, 15}, // 25 enemy tower
-    {12, 8},  // 26 final boss
+    {10, 8},  // 13 ARANHA GIGANTE
+    {15, 10}, // 14 CARNIÇAL
+    {20, 14}, // 15 MURLOC
+    {23, 12}, // 16 ORC
+    {20, 12}, // 17 LOBO SELVAGEM
+    {25, 14}, // 18 MONSTRO DE PEDRA
+    {25, 14}, // 19 OGRO
+    {25, 14}, // 20 ÁRVORE
+    {30, 8},  // 21 PORTAL
+    {0, 0},   // 22 (portals are stored as 21)
+    {0, 0},   // 23 (portals are stored as 21)
+    {0, 0},   // 24 (portals are stored as 21)
+    {20, 15}, // 25 enemy TORRE DE GUARDA
+    {12, 8},  // 26 DONA QUITEVA
 };
 static_assert(sizeof(CAIXA) / sizeof(CAIXA[0]) == 27);
 
@@ -145,10 +141,8 @@ void escolhequadro(int32_t u) {
         a.tamanhox = CAIXA[a.tipo][0];
         a.tamanhoy = CAIXA[a.tipo][1];
     }
-#ifdef TEMANCORAS
     if (a.desenho < NQUADROSUNIDADE) {
         a.desenhox = uint8_t(desenhox[a.desenho]);
         a.desenhoy = uint8_t(desenhoy[a.desenho]);
     }
-#endif
 }

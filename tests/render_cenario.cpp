@@ -45,14 +45,13 @@ TEST_F(Cenario, TileBeyondTheLoadedOnesDrawsNoGroundButTheRestOfTheFrame) {
     cenario = 2;  // only tile 0 was loaded
     enchelista(DXImageListUnidade, 90, 20, 30, MARCAUNIDADE);
     int32_t h = poeunidade(9, 1200, 1200);
-    unidades[h].desenho = 85;
-    unidades[h].desenhox = 10;
-    unidades[h].desenhoy = 30;
     brilho = 0;
     FillRect(Cor{1, 2, 3}, 0, 0, 800, 600);
     telajogo();
     EXPECT_TRUE(ehcor(700, 100, Cor{1, 2, 3}));  // no ground
-    // the hero's frame after the unit update (85 facing down), standing at (200, 200)
-    EXPECT_TRUE(ehcor(200, 185, corde(unidades[h].desenho, MARCAUNIDADE)));
+    // the hero's frame after the unit update, with its anchors, standing at (200, 200)
+    const Unidade& a = unidades[h];
+    EXPECT_EQ(a.desenho, 85);
+    EXPECT_TRUE(ehcor(200 - a.desenhox + 5, 200 - a.desenhoy + 5, corde(85, MARCAUNIDADE)));
     EXPECT_EQ(tela, 5);
 }
