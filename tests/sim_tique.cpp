@@ -59,7 +59,7 @@ TEST_F(Tique, MenuOrDefeatFreezesAndRequestsWaitUntilItCloses) {
     EXPECT_FALSE(pausa);
     EXPECT_EQ(som, 0);
     EXPECT_EQ(voz, 0);
-    EXPECT_EQ(unidades[h].falatempo, 60);  // the voice's cool-down
+    EXPECT_EQ(unidades[h].falatempo, 59);  // the voice's cool-down, already counted by the unit update
     ASSERT_EQ(SoundLog().size(), 2u);
 }
 
@@ -82,13 +82,14 @@ TEST_F(Tique, AurasAreClearedEveryTick) {
 TEST_F(Tique, UnitsGetTheFrameOfTheirTypeAndFacing) {
     int32_t h = poeunidade(9, 1200, 1200);
     unidades[h].posicao = 1;
+    unidades[h].ciclo = 1;       // no idle glance in the middle of a cycle
     unidades[h].direcao = 4.71;  // facing down
     int32_t t = poeunidade(1, 1300, 1200);
     telajogo();
     EXPECT_EQ(unidades[h].desenho, 85);
     EXPECT_EQ(unidades[h].tamanhox, 14);
     EXPECT_EQ(unidades[t].desenho, 4);  // a finished tower
-    unidades[h].direcao = 0.2;           // right
+    apontar(h, 2000, 1200);              // walking right
     unidades[h].posicao = 2;
     unidades[h].ciclo = 22;              // the second step of the walk
     telajogo();

@@ -1,0 +1,114 @@
+// One step of a unit along one axis, kept inside the map: a bump into a solid unit or map object
+// undoes the step and turns the unit aside for a while; a hidden trap goes off under it.
+#include "media/media.h"
+#include "sim/regras.h"
+#include "sim/sim.h"
+#include "world/efeitos.h"
+#include "world/objetos.h"
+
+namespace {
+
+// Strict overlap of two boxes given by their centres and half sizes.
+bool sobrepoe(double x1, double y1, double tx1, double ty1, double x2, double y2, double tx2, double ty2) {
+    return x1 + tx1 > x2 - tx2 && x1 - tx1 < x2 + tx2 && y1 + ty1 > y2 - ty2 && y1 - ty1 < y2 + ty2;
+}
+
+// A sidestep: turn by 1.8 radians either way and walk so for 20 ticks.
+void desvia(Unidade& a) {
+    a.direcao += Random(100) > 49 ? -1.8 : 1.8;
+    a.correcaorota = 20;
+}
+
+// Blocked near the goal: the unit stops there and gives up its target.
+void paraperto(Unidade& a) {
+    if (distancia(a.x, a.y, a.destinox, a.destinoy) < 50 && a.posicao != 1) {
+        paraunidade(a);
+        a.correcaorota = 0;
+        a.alvo = 0;
+    }
+}
+
+// An enemy within reach after a bump: the unit stops to fight (unless it has a service to do).
+void parainimigo(Unidade& a, bool vendoinvisiveis) {
+    for (int32_t i = 1; i <= MAXUNIDADES; i++) {
+        const Unidade& o = unidades[i];
+        if (o.tipo == 0 || !ladooposto(a, o) || distunidades(a, o) >= a.distataque || a.servico != 0) continue;
+        if (!vendoinvisiveis && (a.invisivel != 0 || o.invisivel != 0)) continue;
+        paraunidade(a);
+        a.correcaorota = 0;
+        a.alvo = 0;
+    }
+}
+
+// 2.-3. bumps into other units, then the push out of any box still overlapped
+void colideunidades(int32_t u, double dx, double dy) {
+    Unidade& a = unidades[u];
+    for (int32_t i = 1; i <= MAXUNIDADES; i++) {
+        const Unidade& o = unidades[i];
+        if (i == u || o.tipo == 0 || !o.solido) continue;
+        if (!sobrepoe(a.x, a.y, a.tamanhox, a.tamanhoy, o.x, o.y, o.tamanhox, o.tamanhoy)) continue;
+        a.x -= dx;
+        a.y -= dy;
+        if (i != a.alvo) desvia(a);
+        parainimigo(a, false);
+        if (i == a.alvo) {
+            paraunidade(a);
+            if (o.hp == o.hpmax && o.construcao == o.construcaomax) a.alvo = 0;
+        }
+        paraperto(a);
+    }
+    for (int32_t i = 1; i <= MAXUNIDADES; i++) {
+        const Unidade& o = unidades[i];
+        if (i == u || o.tipo == 0 || !o.solido) continue;
+        if (sobrepoe(a.x, a.y, a.tamanhox, a.tamanhoy, o.x, o.y, o.tamanhox, o.tamanhoy)) a.y = o.y + o.tamanhoy + a.tamanhoy;
+    }
+}
+
+// 4a. a hidden trap goes off
+void armadilha(Unidade& a, Objeto& o) {
+    som = 39;
+    tremor = 30;
+    for (int32_t k = 0; k < 40; k++) {
+        int32_t t = 1 + Random(2);
+        double ex = o.x - 50 + Random(100);
+        double ey = o.y - 50 + Random(100);
+        criaefeito(t, 0, ex, ey, Random(20));
+    }
+    a.hp -= 250;
+    if (a.hp < 0) a.hp = 0;
+    a.queimando = 50;
+    o.tipo = 0;
+}
+
+// 4. map objects: traps go off, solid ones block
+void colideobjetos(int32_t u, double dx, double dy) {
+    Unidade& a = unidades[u];
+    for (int32_t k = 1; k <= MAXOBJETOS; k++) {
+        Objeto& o = objetos[k];
+        if (o.tipo == 0 || !sobrepoe(a.x, a.y, a.tamanhox, a.tamanhoy, o.x, o.y, o.tamanhox, o.tamanhoy)) continue;
+        if (o.tipo == 21) {
+            armadilha(a, o);
+        } else if (o.solido) {
+            a.x -= dx;
+            a.y -= dy;
+            desvia(a);
+            paraperto(a);
+            parainimigo(a, true);
+        }
+    }
+}
+
+}  // namespace
+
+void moverunidade(int32_t u, double dx, double dy) {
+    Unidade& a = unidades[u];
+    // 1. the step, inside the map
+    a.x += dx;
+    a.y += dy;
+    if (a.x < 10) a.x = 10;
+    if (a.y < -20) a.y = -20;
+    if (a.x > mapalargura * 50 - 40) a.x = mapalargura * 50 - 40;
+    if (a.y > mapaaltura * 50 - 60) a.y = mapaaltura * 50 - 60;
+    colideunidades(u, dx, dy);
+    colideobjetos(u, dx, dy);
+}

@@ -1,0 +1,41 @@
+// Shared set-up of the unit update tests: an empty 60 x 60 map, normal work speed, the camera
+// over the top-left corner, and one simulation step without drawing.
+#pragma once
+#include "sim/jogo.h"
+#include "tests/world_apoio.h"
+
+namespace simteste {
+
+// One simulation step as the gameplay tick runs it: cycle, attributes, auras, units, objects,
+// effects.
+inline void passo() {
+    ciclotela = int16_t((ciclotela + 1) % 30);
+    for (int32_t u = 1; u <= MAXUNIDADES; u++) calculaatributos(u);
+    zeraauras();
+    atualizaunidades();
+    processaobjetos();
+    processaefeitos();
+}
+
+inline void passos(int32_t n) {
+    for (int32_t k = 0; k < n; k++) passo();
+}
+
+class Sim : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mundolimpo();
+        mapalargura = 60;
+        mapaaltura = 60;
+        ritmotrabalho = 1;
+    }
+};
+
+// A unit standing idle at (x, y) after its first update.
+inline int32_t parado(int32_t tipo, int32_t x, int32_t y) {
+    int32_t u = poeunidade(tipo, x, y);
+    unidades[u].posicao = 1;
+    return u;
+}
+
+}  // namespace simteste
