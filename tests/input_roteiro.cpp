@@ -63,3 +63,15 @@ TEST_F(RoteiroMissao, AClickOnEmptyGroundKeepsTheHeroAsTheMainUnit) {
     EXPECT_EQ(campounidade(c, campojson(c, "select"), "selecionado"), 1);
     EXPECT_EQ(campounidade(c, campojson(c, "select"), "posicao"), 2);  // walking to the clicked point
 }
+
+TEST_F(RoteiroMissao, TheHotKeyOfThePanelsFireStaffWaitsForATargetUntilEsc) {
+    if (!temconteudo()) GTEST_SKIP() << "the asset folders are not generated in this build";
+    // tick 2: F1 selects the hero, whose panel offers "BASTÃO DE FOGO"; tick 3: its F; tick 5: Esc
+    roda("2 press 112\n2 release 112\n3 press 70\n3 release 70\n5 press 27\n5 release 27\n", 5,
+         "--state 3=" + dir() + "/c.json --state 5=" + dir() + "/e.json");
+    std::string c = leituracompleta(dir() + "/c.json"), e = leituracompleta(dir() + "/e.json");
+    EXPECT_EQ(campojson(c, "mousenum"), 10);
+    EXPECT_EQ(campojson(c, "cursor"), 4);  // the service target
+    EXPECT_EQ(campojson(e, "mousenum"), 0);
+    EXPECT_EQ(campojson(e, "cursor"), 0);
+}
