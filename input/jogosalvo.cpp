@@ -94,9 +94,13 @@ bool valoresjogaveis() {
     return true;
 }
 
-void salvajogo() {
-    if (!WriteTextLines(ARQUIVOSAVE, linhassave()))
-        mostraerro("Arquivo  Vorlandocraft.sav  não pôde ser gravado.");
+// A save that cannot be written (a read-only folder, a full disk) leaves the old file as it was and
+// says so on the briefing; the run goes on, so the hero's progress is not lost with it.
+bool salvajogo() {
+    if (WriteTextLines(ARQUIVOSAVE, linhassave())) return true;
+    mensagem = "O JOGO NÃO PÔDE SER SALVO NESTA PASTA.";
+    mensagemtempo = 200;
+    return false;
 }
 
 void carregajogo() {

@@ -24,8 +24,8 @@ void guardavalores(const ValoresSave& v);
 // Whether the stored values can be played: a mission 1..12, items 0..34, technique levels 0..3.
 bool valoresjogaveis();
 
-// Writes the whole file, or nothing (a failure goes to the error screen).
-void salvajogo();
+// Writes the whole file, or nothing; a failure keeps the old file and says so on the message line.
+bool salvajogo();
 // Reads the file into `missao` and `heroisalvo` and goes to the briefing; a bad file goes to the
 // error screen with "Arquivo  Vorlandocraft.sav  inválido.". No file: nothing happens.
 void carregajogo();

@@ -56,5 +56,10 @@ void telabriefing() {
     if (perguntasobrescrever) perguntasobrescrita();
     // 8.
     desenhabotoes();
+    // a save that failed says so for a while
+    if (mensagemtempo > 0) {
+        escrevetexto(400, 510, mensagem, "c", 15, Cor{255, 80, 60});
+        mensagemtempo--;
+    }
     if (avancaciclo(110)) ciclotela = 100;
 }

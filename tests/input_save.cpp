@@ -153,10 +153,15 @@ TEST_F(Save, PlainLineFeedsAreReadToo) {
     EXPECT_EQ(tela, 4);
 }
 
-TEST_F(Save, AFileThatCannotBeWrittenGoesToTheErrorScreen) {
-    std::filesystem::create_directory(pasta.caminho / ARQUIVOSAVE);  // a folder in the way
+TEST_F(Save, AFileThatCannotBeWrittenKeepsTheOldOneAndTheRunGoesOn) {
     salvajogo();
-    EXPECT_EQ(tela, 10);
-    EXPECT_NE(erro.find("Vorlandocraft.sav"), std::string::npos);
-    EXPECT_TRUE(std::filesystem::is_directory(pasta.caminho / ARQUIVOSAVE));
+    std::string antigo = leituracompleta((pasta.caminho / ARQUIVOSAVE).string());
+    std::filesystem::create_directory(pasta.caminho / "Vorlandocraft.sav.tmp");  // a folder in the way
+    heroisalvo.experiencia = 999;
+    EXPECT_FALSE(salvajogo());
+    EXPECT_EQ(tela, 3);
+    EXPECT_TRUE(erro.empty());
+    EXPECT_NE(mensagem.find("NÃO PÔDE SER SALVO"), std::string::npos);
+    EXPECT_EQ(mensagemtempo, 200);
+    EXPECT_EQ(leituracompleta((pasta.caminho / ARQUIVOSAVE).string()), antigo);
 }
