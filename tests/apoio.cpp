@@ -72,3 +72,9 @@ std::string textojson(const std::string& json, const std::string& nome) {
     }
     return out;
 }
+
+bool temconteudo() {
+    for (const char* p : {"Unidades", "Efeitos", "Objetos", "Cenario", "Final", "Abertura", "Sons", "Musicas"})
+        if (!fs::is_directory(fs::path(VORLANDO_GAME_DIR) / p)) return false;
+    return true;
+}

@@ -16,6 +16,8 @@ struct PastaTemporaria {
 int rodajogo(const std::string& pasta, const std::string& argumentos, std::string* saida = nullptr);
 // The whole content of a file ("" when missing).
 std::string leituracompleta(const std::string& caminho);
+// Whether the build's working folder holds every generated asset folder.
+bool temconteudo();
 // A number field of the flat JSON state dump; -999999 when missing.
 long long campojson(const std::string& json, const std::string& nome);
 std::string textojson(const std::string& json, const std::string& nome);

@@ -11,12 +11,6 @@ namespace {
 struct RoteiroMissao : ::testing::Test {
     PastaTemporaria pasta{"roteirocomandos"};
     std::string dir() const { return pasta.caminho.string(); }
-    static bool temconteudo() {
-        namespace fs = std::filesystem;
-        for (const char* p : {"Unidades", "Efeitos", "Objetos", "Cenario", "Final", "Abertura", "Sons", "Musicas"})
-            if (!fs::is_directory(fs::path(VORLANDO_GAME_DIR) / p)) return false;
-        return true;
-    }
     std::string roda(const std::string& roteiro, int32_t tiques, const std::string& estados) {
         pasta.escreve("r.txt", roteiro);
         std::string saida;
@@ -35,7 +29,7 @@ long long campounidade(const std::string& json, long long u, const std::string& 
 }  // namespace
 
 TEST_F(RoteiroMissao, TheMenuButtonEscAndTheSpeedKeys) {
-    if (!temconteudo()) GTEST_SKIP() << "the asset folders are not generated in this build";
+    ASSERT_TRUE(temconteudo()) << "the build generates every asset folder before the tests";
     // tick 2: a click on the menu button; tick 3: Esc closes it; tick 4: minus slows the game
     roda("2 move 400 20\n2 down left 400 20\n2 up left 400 20\n3 press 27\n3 release 27\n4 press 189\n4 release 189\n",
          4, "--state 1=" + dir() + "/a.json --state 2=" + dir() + "/b.json --state 3=" + dir() + "/c.json --state 4=" +
@@ -49,7 +43,7 @@ TEST_F(RoteiroMissao, TheMenuButtonEscAndTheSpeedKeys) {
 }
 
 TEST_F(RoteiroMissao, AClickOnEmptyGroundKeepsTheHeroAsTheMainUnit) {
-    if (!temconteudo()) GTEST_SKIP() << "the asset folders are not generated in this build";
+    ASSERT_TRUE(temconteudo()) << "the build generates every asset folder before the tests";
     // the hero is the main unit at the start; a click far from everyone leaves it the main unit,
     // now marked as selected, and a right click then sends it walking
     roda("2 move 700 60\n2 down left 700 60\n2 up left 700 60\n"
@@ -65,7 +59,7 @@ TEST_F(RoteiroMissao, AClickOnEmptyGroundKeepsTheHeroAsTheMainUnit) {
 }
 
 TEST_F(RoteiroMissao, TheHotKeyOfThePanelsFireStaffWaitsForATargetUntilEsc) {
-    if (!temconteudo()) GTEST_SKIP() << "the asset folders are not generated in this build";
+    ASSERT_TRUE(temconteudo()) << "the build generates every asset folder before the tests";
     // tick 2: F1 selects the hero, whose panel offers "BASTÃO DE FOGO"; tick 3: its F; tick 5: Esc
     roda("2 press 112\n2 release 112\n3 press 70\n3 release 70\n5 press 27\n5 release 27\n", 5,
          "--state 3=" + dir() + "/c.json --state 5=" + dir() + "/e.json");
