@@ -45,7 +45,7 @@ TEST_F(RoteiroMissao, TheMenuButtonEscAndTheSpeedKeys) {
 TEST_F(RoteiroMissao, AClickOnEmptyGroundKeepsTheHeroAsTheMainUnit) {
     ASSERT_TRUE(temconteudo()) << "the build generates every asset folder before the tests";
     // the hero is the main unit at the start; a click far from everyone leaves it the main unit,
-    // now marked as selected, and a right click then sends it walking
+    // still marked as selected, and a right click then sends it walking
     roda("2 move 700 60\n2 down left 700 60\n2 up left 700 60\n"
          "3 move 300 300\n3 down right 300 300\n4 up right 300 300\n",
          4, "--state 1=" + dir() + "/a.json --state 3=" + dir() + "/c.json");
