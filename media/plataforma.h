@@ -14,3 +14,4 @@ struct Plataforma {
 
 Plataforma& plataforma();
 void usaplataforma(Plataforma* p);  // null returns to the headless back end
+bool entradadojogador();            // SetLiveInput's switch
