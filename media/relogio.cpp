@@ -10,5 +10,6 @@ void SetTimerInterval(int32_t ms) { intervalo = ms < 0 ? 0 : ms; }
 int32_t TimerInterval() { return intervalo; }
 void QuitLoop() { terminar = true; }
 bool QuitRequested() { return terminar; }
+void novolaco() { terminar = false; }
 void SetLiveInput(bool on) { entradaviva = on; }
 bool entradadojogador() { return entradaviva; }

@@ -178,6 +178,7 @@ AberturaTela OpenSdl(const OpcoesVideo& o, std::string& why) {
     }
     refazer = true;
     cheia = false;
+    novolaco();
     ultimoquadro.assign(size_t(LARGURATELA) * ALTURATELA, 0);
     SDL_ShowCursor(SDL_DISABLE);  // the game draws its own pointer
     if (!sdlabresom()) SDL_Log("Sem som: %s", SDL_GetError());  // the game keeps running silently
