@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "input/mouse.h"
+#include "media/escala.h"
 #include "input/teclado.h"
 #include "media/media.h"
 #include "shell/carregamento.h"
@@ -133,6 +134,21 @@ void mede(benchmark::State& estado, int32_t escala, int32_t missao) {
     estado.counters["tique_p99_ms"] = quantil(0.99);
     estado.counters["tique_max_ms"] = intervalos.back();
 }
+
+// The scaling alone, per frame: a window of the size given (pixels per second of the output).
+void BM_EscalaQuadro(benchmark::State& estado) {
+    const int32_t w = int32_t(estado.range(0)), h = w * 3 / 4;
+    std::vector<uint32_t> origem(size_t(LARGURATELA) * ALTURATELA), destino(size_t(w) * size_t(h));
+    for (size_t i = 0; i < origem.size(); i++) origem[i] = uint32_t(i * 2654435761u) & 0xFFFFFFu;
+    Escalador e;
+    e.prepara(w, h);
+    for (auto _ : estado) {
+        e.escala(origem.data(), destino.data(), w);
+        benchmark::DoNotOptimize(destino.data());
+    }
+    estado.SetItemsProcessed(estado.iterations() * int64_t(w) * h);
+}
+BENCHMARK(BM_EscalaQuadro)->Arg(800)->Arg(1024)->Arg(1440)->Arg(1600)->Arg(1920)->Unit(benchmark::kMillisecond);
 
 void BM_JanelaMenuOcioso(benchmark::State& estado) { mede(estado, 1, 0); }
 void BM_JanelaMenuAjustada(benchmark::State& estado) { mede(estado, 0, 0); }
