@@ -145,6 +145,7 @@ struct Manipuladores {
     std::function<void(BotaoMouse b, int32_t x, int32_t y)> mousedown;
     std::function<void(BotaoMouse b, int32_t x, int32_t y)> mouseup;
     std::function<void(int32_t x, int32_t y)> mousemove;
+    std::function<void(int32_t vk)> keyup;  // after the held state dropped the key; the game itself needs none
     std::function<void()> tick;  // the frame timer
 };
 extern Manipuladores manipuladores;
@@ -186,18 +187,24 @@ double RandomReal();            // uniform in [0, 1)
 
 struct OpcoesVideo {
     bool fullscreen = false;
-    int32_t scale = 0;  // 0: fit the desktop
+    int32_t scale = 0;  // 0: the largest 4:3 window that fits the usable desktop
 };
 
-// Opens the SDL window and audio; false with a reason (no display, ...). Audio failing is not fatal.
-bool OpenSdl(const OpcoesVideo& o, std::string& why);
-// Runs the SDL event loop: events go to `manipuladores`, the tick fires every TimerInterval ms
-// while the window is active. Returns when QuitLoop was called.
+enum class AberturaTela { ok, semtela, escalagrande };
+// Opens the SDL window and audio; otherwise a reason in `why`: no display (semtela), or a whole
+// scale that does not fit the usable desktop (escalagrande). Audio failing is not fatal.
+AberturaTela OpenSdl(const OpcoesVideo& o, std::string& why);
+// Runs the SDL event loop: events go to `manipuladores`; between ticks it sleeps until the next one
+// is due (TimerInterval ms after the last) or an event comes. No tick fires while the window is not
+// the active one; the last frame is painted again whenever the window shows it. Returns when
+// QuitLoop was called.
 void RunSdlLoop();
 void SetTimerInterval(int32_t ms);
 int32_t TimerInterval();
-void Present();                  // shows the back buffer (headless: counts the frame)
-void SetFullScreen(bool on);     // reinitialises the display in the other mode
+void Present();                  // shows the back buffer (headless: nothing)
+void SetFullScreen(bool on);     // full screen letterboxed, or back to the window's own size and place
+// While off, the window's keys, buttons and pointer do not reach the game (a recording is playing).
+void SetLiveInput(bool on);
 void QuitLoop();                 // releases the pointer and ends the loop after this tick
 bool QuitRequested();
 
