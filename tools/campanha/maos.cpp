@@ -13,11 +13,11 @@
 #include "world/estado.h"
 
 Maos::Maos() {
+    manipuladores = {};
     manipuladores.keydown = FormKeyDown;
     manipuladores.mousedown = DXDraw1MouseDown;
     manipuladores.mouseup = DXDraw1MouseUp;
     manipuladores.mousemove = DXDraw1MouseMove;
-    manipuladores.tick = DXTimer1Timer;
 }
 
 void Maos::move(int32_t x, int32_t y) {
@@ -62,12 +62,12 @@ void Maos::tecla(int32_t vk) {
 }
 
 void Maos::passa() {
-    tique++;
-    for (EventoRoteiro& e : pendentes) e.tique = tique;
-    entregaeventos(pendentes, tique);
-    gravados.insert(gravados.end(), pendentes.begin(), pendentes.end());
+    for (EventoRoteiro& e : pendentes) {
+        e.tique = tiques + 1;
+        entregaevento(e);
+    }
     pendentes.clear();
-    SetHeadlessTick(tique);
+    SetHeadlessTick(tiques + 1);
     DXTimer1Timer();
 }
 
@@ -97,21 +97,4 @@ bool Maos::aperta_comando(uint8_t c) {
             return true;
         }
     return false;
-}
-
-std::string Maos::roteiro() const {
-    std::string t;
-    for (const EventoRoteiro& e : gravados) {
-        std::string l = std::to_string(e.tique) + " ";
-        const char* b = e.direito ? "right" : "left";
-        switch (e.tipo) {
-            case EventoRoteiro::MOVE: l += "move " + std::to_string(e.x) + " " + std::to_string(e.y); break;
-            case EventoRoteiro::DOWN: l += std::string("down ") + b + " " + std::to_string(e.x) + " " + std::to_string(e.y); break;
-            case EventoRoteiro::UP: l += std::string("up ") + b + " " + std::to_string(e.x) + " " + std::to_string(e.y); break;
-            case EventoRoteiro::PRESS: l += "press " + std::to_string(e.tecla); break;
-            case EventoRoteiro::RELEASE: l += "release " + std::to_string(e.tecla); break;
-        }
-        t += l + "\n";
-    }
-    return t;
 }

@@ -1,6 +1,6 @@
 // The scripted player's hands: every action becomes an input event of the runner's script format,
 // delivered to the game's own mouse and keyboard handlers before the next tick, as a player's would
-// be, and kept so the whole game can be replayed with --input.
+// be (a recording started with iniciagravacao writes them down for --replay).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -10,9 +10,7 @@
 #include "shell/roteiro.h"
 
 struct Maos {
-    int32_t tique = 0;                      // ticks run so far
     std::vector<EventoRoteiro> pendentes;   // events for the next tick
-    std::vector<EventoRoteiro> gravados;    // every event delivered, stamped with its tick
 
     Maos();                                  // the game's handlers take the events
     void move(int32_t x, int32_t y);
@@ -32,7 +30,4 @@ struct Maos {
     void ordena(PontoMapa p);
     // A click on the control of command c as the last frame drew it; false when it is not shown.
     bool aperta_comando(uint8_t c);
-
-    // The events as script lines ("T move X Y", ...).
-    std::string roteiro() const;
 };
