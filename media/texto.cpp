@@ -32,7 +32,7 @@ const char* const caminhosfonte[] = {
 
 // The letters that reach highest and lowest in the game's texts: the accented capitals of
 // Portuguese, and the letters and marks that hang below the line.
-const char32_t altas[] = {U'Á', U'À', U'Â', U'Ã', U'É', U'Ê', U'Í', U'Ó', U'Ô', U'Õ', U'Ú', U'Ü', U'Ç'};
+const char32_t altas[] = {U'Á', U'À', U'Â', U'Ã', U'É', U'Ê', U'Í', U'Ó', U'Ô', U'Õ', U'Ú', U'Ü'};
 const char32_t baixas[] = {U'g', U'j', U'p', U'q', U'y', U'Ç', U'ç', U',', U';'};
 
 FT_Library biblioteca = nullptr;
