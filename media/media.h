@@ -171,7 +171,8 @@ bool KeyHeld(int32_t vk);
 std::string FindFile(const std::string& name);   // the real path, or "" when there is none
 bool FileExists(const std::string& name);
 bool ReadWholeFile(const std::string& name, std::vector<uint8_t>& out);
-// Writes text lines (CR LF) whole or not at all: a temporary file then a rename.
+// Writes text lines (CR LF) whole or not at all: a fresh temporary file (a leftover one is
+// removed first), flushed to the disk with its folder around a rename over the old file.
 bool WriteTextLines(const std::string& name, const std::vector<std::string>& lines);
 
 // ---------------------------------------------------------------------------------------------
