@@ -3,7 +3,7 @@
 #   make test   the same set-up with sanitizers, then every test
 #   make bench  optimised build, then the benchmarks
 
-PACKAGES = build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libfreetype-dev \
+PACKAGES = build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev \
            libsdl2-image-dev libcairo2-dev libgtest-dev libbenchmark-dev fonts-texgyre espeak-ng
 JOBS ?= $(shell nproc)
 

@@ -1,17 +1,15 @@
-// Text on the back buffer: one serif face through FreeType, laid out letter by letter on whole
+// Text on the back buffer: one serif face through SDL_ttf, laid out here letter by letter on whole
 // pixels, without kerning, the way the game's layouts were measured.
 //
 // A size in points is a cell of round(size x 96 / 72) pixels (13 at size 10). The face is scaled so
 // that its tallest accented capital and its deepest descender share that cell, and every line of a
 // size has its baseline at the same row of the cell: the top of the accents, whatever the letters.
-// Since a letter is always drawn from a whole-pixel pen position with the same picture, a letter
-// drawn alone at the width of the text before it lands on its own pixels in the whole line.
+// SDL_ttf renders each letter alone and this file places it, so a letter drawn alone at the width of
+// the text before it lands on its own pixels in the whole line.
 #include "media/media.h"
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
-#include FT_DRIVER_H
-#include FT_MODULE_H
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_ttf.h>
 
 #include <algorithm>
 #include <cmath>
@@ -35,9 +33,13 @@ const char* const caminhosfonte[] = {
 const char32_t altas[] = {U'Á', U'À', U'Â', U'Ã', U'É', U'Ê', U'Í', U'Ó', U'Ô', U'Õ', U'Ú', U'Ü'};
 const char32_t baixas[] = {U'g', U'j', U'p', U'q', U'y', U'Ç', U'ç', U',', U';'};
 
-FT_Library biblioteca = nullptr;
-FT_Face face = nullptr;
-double alturaunidades = 1;  // accent top to descender bottom, in em units
+// The face is opened once and set to each size's pixels per em when a letter of that size is first
+// needed; at 72 dots per inch a point is a pixel, so the size asked of SDL_ttf is the pixels per em.
+TTF_Font* fonte = nullptr;
+double alturaunidades = 1;  // accent top to descender bottom, in ems
+// The reach is measured unhinted at a large size, where a pixel is one unit of the usual
+// 1000-unit em.
+constexpr int32_t PPEMMEDIDA = 1000;
 
 // One size: its cell, the pixels per em the face is drawn at, and the baseline's row in the cell.
 struct Medida {
@@ -51,17 +53,18 @@ struct Glifo {
     std::vector<uint8_t> alfa;
 };
 std::unordered_map<uint64_t, Glifo> glifos;
-int32_t tamanhoativo = 0;
+int32_t ppemativo = 0;
 // Coverage is mixed linearly over the buffer, which makes light letters on dark ground look thinner
 // than they are; a gamma of 1.5 on the coverage gives them back their weight.
 uint8_t gama[256];
 
 int32_t limita(int32_t size) { return std::clamp(size, 1, 255); }
 
-void ativa(int32_t size) {
-    if (tamanhoativo == size) return;
-    FT_Set_Pixel_Sizes(face, 0, FT_UInt(medidas[size].ppem));
-    tamanhoativo = size;
+bool ativa(int32_t ppem) {
+    if (ppemativo == ppem) return true;
+    if (TTF_SetFontSizeDPI(fonte, ppem, 72, 72) != 0) return false;
+    ppemativo = ppem;
+    return true;
 }
 
 const Glifo& carregaglifo(char32_t cp, int32_t size);
@@ -69,7 +72,7 @@ const Glifo& carregaglifo(char32_t cp, int32_t size);
 const Medida& medida(int32_t size) {
     size = limita(size);
     Medida& m = medidas[size];
-    if (m.celula || !face) return m;
+    if (m.celula || !fonte) return m;
     m.celula = std::max<int32_t>(1, std::lround(size * 96.0 / 72.0));
     m.ppem = std::max<int32_t>(1, std::lround(m.celula / alturaunidades));
     // the baseline sits where the highest accent, as the rasteriser actually draws it, touches the
@@ -80,26 +83,50 @@ const Medida& medida(int32_t size) {
     return m;
 }
 
+// The letter's coverage as SDL_ttf renders it alone: white on a transparent surface, the coverage in
+// the alpha channel. SDL_ttf puts the pen at column max(0, -left) of that surface and the baseline at
+// row max(ascent, top), so the letter's box starts at column max(0, left), row max(0, ascent - top).
+void rendeglifo(Glifo& g, char32_t cp) {
+    SDL_Surface* s = TTF_RenderGlyph32_Blended(fonte, Uint32(cp), SDL_Color{255, 255, 255, 255});
+    if (!s) return;
+    SDL_Surface* argb = s;
+    if (s->format->format != SDL_PIXELFORMAT_ARGB8888) {
+        argb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
+        SDL_FreeSurface(s);
+        if (!argb) return;
+    }
+    if (SDL_LockSurface(argb) == 0) {
+        const int32_t x0 = std::max(0, g.esquerda), y0 = std::max(0, TTF_FontAscent(fonte) - g.topo);
+        g.alfa.assign(size_t(g.w) * g.h, 0);
+        for (int32_t y = 0; y < g.h && y0 + y < argb->h; y++) {
+            const auto* row =
+                reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + ptrdiff_t(y0 + y) * argb->pitch);
+            for (int32_t x = 0; x < g.w && x0 + x < argb->w; x++) g.alfa[size_t(y) * g.w + x] = gama[row[x0 + x] >> 24];
+        }
+        SDL_UnlockSurface(argb);
+    }
+    SDL_FreeSurface(argb);
+}
+
 const Glifo& carregaglifo(char32_t cp, int32_t size) {
     static const Glifo vazio;
     uint64_t chave = (uint64_t(size) << 32) | cp;
     auto achado = glifos.find(chave);
     if (achado != glifos.end()) return achado->second;
-    if (!face || !medida(size).ppem) return vazio;
+    if (!fonte || !medida(size).ppem) return vazio;
     if (glifos.size() > 20000) glifos.clear();  // bounded: the game's texts use a few hundred letters
     Glifo& g = glifos[chave];
-    ativa(size);
-    if (FT_Load_Char(face, cp, FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT) != 0) return g;
-    FT_GlyphSlot s = face->glyph;
-    g.esquerda = s->bitmap_left;
-    g.topo = s->bitmap_top;
-    g.avanco = int32_t((s->advance.x + 32) >> 6);
-    if (s->bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) return g;
-    g.w = int32_t(s->bitmap.width);
-    g.h = int32_t(s->bitmap.rows);
-    g.alfa.resize(size_t(g.w) * g.h);
-    for (int32_t y = 0; y < g.h; y++)
-        for (int32_t x = 0; x < g.w; x++) g.alfa[size_t(y) * g.w + x] = gama[s->bitmap.buffer[ptrdiff_t(y) * s->bitmap.pitch + x]];
+    if (!ativa(medidas[size].ppem)) return g;
+    int minx = 0, maxx = 0, miny = 0, maxy = 0, avanco = 0;
+    if (TTF_GlyphMetrics32(fonte, Uint32(cp), &minx, &maxx, &miny, &maxy, &avanco) != 0) return g;
+    g.esquerda = minx;
+    g.topo = maxy;
+    g.avanco = avanco;
+    if (maxx <= minx || maxy <= miny) return g;  // a space: an advance and nothing to draw
+    g.w = maxx - minx;
+    g.h = maxy - miny;
+    rendeglifo(g, cp);
+    if (g.alfa.empty()) g.w = g.h = 0;
     return g;
 }
 
@@ -150,36 +177,56 @@ void pintaglifo(const Glifo& g, int32_t px, int32_t baseline, Cor c) {
 }  // namespace
 
 bool InitText(std::string& why) {
-    if (face) return true;
-    if (!biblioteca && FT_Init_FreeType(&biblioteca) != 0) {
-        biblioteca = nullptr;
-        why = "a biblioteca de fontes (FreeType) não abriu";
-        return false;
+    if (fonte) return true;
+    if (!TTF_WasInit()) {
+        // Small sizes keep their strokes: FreeType's rasteriser for this face thickens its thin stems
+        // a little when told so through its environment switch, which it reads once, as SDL_ttf
+        // starts it. The switch is set for that moment only, and a player's own setting of it wins.
+        const char* antes = std::getenv("FREETYPE_PROPERTIES");
+        std::string propriedades = antes ? antes : "";
+        if (propriedades.find("no-stem-darkening") == std::string::npos) {
+            const std::string nova = propriedades + (propriedades.empty() ? "" : " ") + "cff:no-stem-darkening=0";
+            setenv("FREETYPE_PROPERTIES", nova.c_str(), 1);
+        }
+        const int iniciou = TTF_Init();
+        if (antes) setenv("FREETYPE_PROPERTIES", propriedades.c_str(), 1);
+        else unsetenv("FREETYPE_PROPERTIES");
+        if (iniciou != 0) {
+            why = std::string("a biblioteca de fontes (SDL_ttf) não abriu: ") + TTF_GetError();
+            return false;
+        }
     }
-    // small sizes keep their strokes: the rasteriser thickens the thin stems of the face a little
-    FT_Bool semescurecer = 0;
-    FT_Property_Set(biblioteca, "cff", "no-stem-darkening", &semescurecer);
     for (int32_t a = 0; a < 256; a++) gama[a] = uint8_t(std::lround(255.0 * std::pow(a / 255.0, 1 / 1.5)));
     std::string caminho;
     if (const char* env = std::getenv("VORLANDO_FONT")) caminho = env;
     for (const char* c : caminhosfonte)
         if (caminho.empty() && std::filesystem::exists(c)) caminho = c;
-    if (caminho.empty() || FT_New_Face(biblioteca, caminho.c_str(), 0, &face) != 0 || !FT_IS_SCALABLE(face)) {
-        if (face) FT_Done_Face(face);
-        face = nullptr;
+    if (caminho.empty()) {
         why = "a fonte TeX Gyre Pagella não foi encontrada (pacote fonts-texgyre)";
         return false;
     }
-    // the face's own reach, in em units, from its outlines (a face without the letters falls back
-    // on its declared ascender and descender)
-    double alto = face->ascender, baixo = -face->descender;
+    fonte = TTF_OpenFontDPI(caminho.c_str(), PPEMMEDIDA, 72, 72);
+    if (!fonte) {
+        why = "a fonte " + caminho + " não abriu: " + TTF_GetError();
+        return false;
+    }
+    // the face's own reach, from its outlines unhinted (a face without the letters falls back on
+    // its declared ascender and descender)
+    TTF_SetFontHinting(fonte, TTF_HINTING_NONE);
+    double alto = TTF_FontAscent(fonte), baixo = -TTF_FontDescent(fonte);
+    int minx = 0, maxx = 0, miny = 0, maxy = 0, avanco = 0;
     for (char32_t c : altas)
-        if (FT_Load_Char(face, c, FT_LOAD_NO_SCALE) == 0) alto = std::max<double>(alto, face->glyph->metrics.horiBearingY);
+        if (TTF_GlyphMetrics32(fonte, Uint32(c), &minx, &maxx, &miny, &maxy, &avanco) == 0)
+            alto = std::max<double>(alto, maxy);
     for (char32_t c : baixas)
-        if (FT_Load_Char(face, c, FT_LOAD_NO_SCALE) == 0)
-            baixo = std::max<double>(baixo, face->glyph->metrics.height - face->glyph->metrics.horiBearingY);
-    alturaunidades = std::max(0.5, (alto + baixo) / face->units_per_EM);
-    tamanhoativo = 0;
+        if (TTF_GlyphMetrics32(fonte, Uint32(c), &minx, &maxx, &miny, &maxy, &avanco) == 0)
+            baixo = std::max<double>(baixo, -miny);
+    alturaunidades = std::max(0.5, (alto + baixo) / PPEMMEDIDA);
+    // the letters drawn: hinted lightly (snapped to whole pixels up and down only), and never
+    // kerned, since each is placed here
+    TTF_SetFontHinting(fonte, TTF_HINTING_LIGHT);
+    TTF_SetFontKerning(fonte, 0);
+    ppemativo = PPEMMEDIDA;
     return true;
 }
 
