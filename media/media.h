@@ -85,14 +85,18 @@ Cor BackPixel(int32_t x, int32_t y);                         // black outside th
 
 // ---------------------------------------------------------------------------------------------
 // Text: one serif face (TeX Gyre Pagella), sizes in points at 96 dots per inch, UTF-8 strings.
+// A size's cell is round(size x 96 / 72) pixels high (13 at size 10); letters stand on whole
+// pixels, without kerning, so the width of a text is the sum of its letters' widths.
 // ---------------------------------------------------------------------------------------------
 
 // Opens the font; false with a reason when the face file or the font library is missing.
 bool InitText(std::string& why);
 int32_t TextWidth(const std::string& text, int32_t size);
-int32_t TextHeight(int32_t size);
-// Draws text with its top-left corner at (x, y), transparent background.
-void TextOut(int32_t x, int32_t y, const std::string& text, int32_t size, Cor c);
+int32_t TextHeight(int32_t size);  // the cell
+// Draws text with its cell's top-left corner at (x, y), transparent background; the character at
+// 1-based position `letter`, if any, in colour `lettercolour` instead.
+void TextOut(int32_t x, int32_t y, const std::string& text, int32_t size, Cor c, int32_t letter = 0,
+             Cor lettercolour = {});
 // The first `n` characters (not bytes) of a UTF-8 string, and the `k`-th (1-based) character.
 std::string Utf8Prefix(const std::string& text, int32_t n);
 std::string Utf8Char(const std::string& text, int32_t k);
