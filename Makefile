@@ -4,7 +4,7 @@
 #   make bench  optimised build, then the benchmarks
 
 PACKAGES = build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev \
-           libsdl2-image-dev libx11-dev libcairo2-dev libgtest-dev libbenchmark-dev fonts-texgyre espeak-ng
+           libsdl2-image-dev libcairo2-dev libgtest-dev libbenchmark-dev fonts-texgyre espeak-ng
 # for the real-window test and the window benchmark: a virtual X server, X events, window pictures,
 # a window manager
 TESTPACKAGES = xvfb xdotool x11-utils imagemagick openbox

@@ -85,6 +85,7 @@ void RunSdlLoop() {
     while (!QuitRequested()) {
         while (SDL_PollEvent(&e)) SdlEvent(e);
         if (QuitRequested()) break;
+        sdlconfere();
         if (!SdlWindowActive()) {
             // paused: wait for the window to come back, painting the last frame when it is exposed;
             // a hidden window wakes now and then instead (SDL can only wait on a shown one)

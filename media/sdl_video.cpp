@@ -23,8 +23,11 @@ int32_t superficiel = -1, superficiea = -1;
 
 // Full screen, and the window's place and size to come back to.
 bool cheia = false;
-bool cheiapelamao = false;  // no window manager: the window itself covers the screen
 SDL_Rect guardada{0, 0, 0, 0};
+// A switch is looked at again a moment later (SDL_GetTicks64), when a window manager that answers
+// late has had its say; 0 when there is nothing to look at.
+Uint64 conferir = 0;
+constexpr Uint64 ESPERACONFERE = 500;
 
 void mostra(bool tudo) {
     if (!janela || ultimoquadro.empty()) return;
@@ -66,28 +69,53 @@ void mostra(bool tudo) {
     }
 }
 
+// The screen the window is on; empty when SDL cannot tell.
+SDL_Rect telada() {
+    SDL_Rect d{0, 0, 0, 0};
+    if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(janela)), &d) != 0) d = SDL_Rect{0, 0, 0, 0};
+    return d;
+}
+
+bool estaem(const SDL_Rect& r) {
+    SDL_Rect j;
+    SDL_GetWindowPosition(janela, &j.x, &j.y);
+    SDL_GetWindowSize(janela, &j.w, &j.h);
+    return j.x == r.x && j.y == r.y && j.w == r.w && j.h == r.h;
+}
+
+// The window over the whole screen, placed and sized by the program itself.
+void cobre(const SDL_Rect& d) {
+    SDL_SetWindowPosition(janela, d.x, d.y);
+    SDL_SetWindowSize(janela, d.w, d.h);
+    SDL_RaiseWindow(janela);
+}
+
+void devolve() {
+    SDL_SetWindowSize(janela, guardada.w, guardada.h);
+    SDL_SetWindowPosition(janela, guardada.x, guardada.y);
+}
+
+// Full screen is the window covering its screen by hand, then SDL's full-screen request on top. By
+// hand is all there is to it without a window manager, where nobody takes the request; with one the
+// request keeps the window there, above the panels. The request alone is not enough: SDL reports the
+// screen's size for the window at once, whether or not anybody moved it, so the window would keep its
+// old size while the frame was laid out for the screen. Covering first makes that report true.
 void telacheia(bool on) {
     if (!janela || on == cheia) return;
     if (on) {
         SDL_GetWindowPosition(janela, &guardada.x, &guardada.y);
         SDL_GetWindowSize(janela, &guardada.w, &guardada.h);
-        cheiapelamao = !sdltemgerenciador(janela);
-        if (cheiapelamao) {
-            // nobody to ask: the window covers its screen itself
-            SDL_Rect d;
-            if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(janela)), &d) != 0) return;
-            SDL_SetWindowPosition(janela, d.x, d.y);
-            SDL_SetWindowSize(janela, d.w, d.h);
-            SDL_RaiseWindow(janela);
-        } else {
-            SDL_SetWindowFullscreen(janela, SDL_WINDOW_FULLSCREEN_DESKTOP);
-        }
+        SDL_Rect d = telada();
+        if (d.w <= 0 || d.h <= 0) return;
+        cobre(d);
+        SDL_SetWindowFullscreen(janela, SDL_WINDOW_FULLSCREEN_DESKTOP);
     } else {
-        if (!cheiapelamao) SDL_SetWindowFullscreen(janela, 0);
-        SDL_SetWindowSize(janela, guardada.w, guardada.h);
-        SDL_SetWindowPosition(janela, guardada.x, guardada.y);
+        // a manager puts the window back where full screen found it (the whole screen); then our own place
+        SDL_SetWindowFullscreen(janela, 0);
+        devolve();
     }
     cheia = on;
+    conferir = SDL_GetTicks64() + ESPERACONFERE;
     refazer = true;
     mostra(true);
 }
@@ -114,6 +142,22 @@ SDL_Rect areautil() {
 }  // namespace
 
 void sdlrepinta() { mostra(true); }
+
+// Once, a moment after a switch: if the window is not where it should be (a window manager that
+// moved it after us, or one that shrank it to its free area instead of taking the full-screen
+// request), it is put there again by hand. What SDL reports here came from the window system.
+void sdlconfere() {
+    if (!janela || !conferir || SDL_GetTicks64() < conferir) return;
+    conferir = 0;
+    if (!cheia) {
+        if (!estaem(guardada)) devolve();
+        return;
+    }
+    SDL_Rect d = telada();
+    if (d.w <= 0 || d.h <= 0 || estaem(d)) return;
+    SDL_SetWindowFullscreen(janela, 0);
+    cobre(d);
+}
 void sdlnovotamanho() {
     refazer = true;
     mostra(true);
@@ -178,6 +222,7 @@ AberturaTela OpenSdl(const OpcoesVideo& o, std::string& why) {
     }
     refazer = true;
     cheia = false;
+    conferir = 0;
     novolaco();
     ultimoquadro.assign(size_t(LARGURATELA) * ALTURATELA, 0);
     SDL_ShowCursor(SDL_DISABLE);  // the game draws its own pointer
