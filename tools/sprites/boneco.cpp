@@ -131,7 +131,7 @@ V3 Cena::gira(V3 p) const {
     double c = std::cos(giro), s = std::sin(giro);
     V3 r{p.x * c + p.y * s, -p.x * s + p.y * c, p.z};  // right, toward the viewer, up
     if (espelho) r.x = -r.x;
-    return {r.x, r.z * COSSENO - r.y * SENO, r.y * COSSENO + r.z * SENO};
+    return V3{r.x, r.z * COSSENO - r.y * SENO, r.y * COSSENO + r.z * SENO} * escala;
 }
 
 V3 Cena::camera(V3 p) const { return gira(p); }
@@ -293,23 +293,26 @@ void Cena::placa(V3 c, V3 ex, V3 ey, const std::vector<std::pair<double, double>
         }
     }
     malha(v, tri, mat);
-    // the rim, flat shaded
+    // the rim, flat shaded; its pattern runs along the outline and along the thickness
     v.clear();
     tri.clear();
     V3 centro;
     for (auto& q : pts) centro = centro + ex * q.first + ey * q.second;
     centro = c + centro * (1.0 / double(n));
+    double s = 0;
     for (size_t i = 0; i < n; i++) {
         auto& q0 = pts[i];
         auto& q1 = pts[(i + 1) % n];
         V3 p0 = c + ex * q0.first + ey * q0.second, p1 = c + ex * q1.first + ey * q1.second;
+        double s1 = s + norma(p1 - p0);
         V3 fora = unit(cross(p1 - p0, nz));
         if (dot(fora, (p0 + p1) * 0.5 - centro) < 0) fora = -fora;
         int b = int(v.size());
-        v.push_back({p0 - ez, fora, {q0.first, q0.second, 0}});
-        v.push_back({p1 - ez, fora, {q1.first, q1.second, 0}});
-        v.push_back({p1 + ez, fora, {q1.first, q1.second, 0}});
-        v.push_back({p0 + ez, fora, {q0.first, q0.second, 0}});
+        v.push_back({p0 - ez, fora, {-esp / 2, s, 0}});
+        v.push_back({p1 - ez, fora, {-esp / 2, s1, 0}});
+        v.push_back({p1 + ez, fora, {esp / 2, s1, 0}});
+        v.push_back({p0 + ez, fora, {esp / 2, s, 0}});
+        s = s1;
         V3 g = cross(v[size_t(b + 1)].p - v[size_t(b)].p, v[size_t(b + 2)].p - v[size_t(b)].p);
         if (dot(g, fora) >= 0) tri.insert(tri.end(), {b, b + 1, b + 2, b, b + 2, b + 3});
         else tri.insert(tri.end(), {b, b + 2, b + 1, b, b + 3, b + 2});
@@ -402,7 +405,7 @@ inline double suave(double e0, double e1, double x) {
     return t * t * (3 - 2 * t);
 }
 
-void rasteriza(const Primitiva& p, Buffer& B, double ox, double oy) {
+void rasteriza(const Primitiva& p, Buffer& B, double ox, double oy, double corte) {
     // camera point of sample (i, j): x = (i + 0.5) / SS - ox, y = oy - (j + 0.5) / SS
     int i0 = std::max(0, int(std::floor((p.x0 + ox) * SS)) - B.x0 - 1), i1 = std::min(B.w - 1, int(std::ceil((p.x1 + ox) * SS)) - B.x0 + 1);
     int j0 = std::max(0, int(std::floor((oy - p.y1) * SS)) - B.y0 - 1), j1 = std::min(B.h - 1, int(std::ceil((oy - p.y0) * SS)) - B.y0 + 1);
@@ -478,6 +481,7 @@ void rasteriza(const Primitiva& p, Buffer& B, double ox, double oy) {
                 verso = !p.frente;
                 if (verso) n = -n;
             }
+            if (corte < 1e8 && py * COSSENO + z * SENO > corte) continue;  // the height of the point in the model
             s->z = float(z);
             s->nx = float(n.x); s->ny = float(n.y); s->nz = float(n.z);
             s->tx = float(t.x); s->ty = float(t.y); s->tz = float(t.z);
@@ -597,6 +601,13 @@ void padrao(const Material& m, V3 t, V3& n, Tinta& cor) {
         cor = cor.escura(0.78 + 0.35 * k);
         break;
     }
+    case REDEMOINHO: {  // arms of light winding into the centre
+        double r = std::sqrt(t.x * t.x + t.y * t.y), a = std::atan2(t.y, t.x);
+        double bracos = 0.5 + 0.5 * std::sin(3 * a + r * 0.55 - m.fase + 1.5 * ruido(t.x * 0.15, t.y * 0.15, m.fase));
+        double centro = std::exp(-r * 0.09);
+        cor = cor.escura(0.3 + 0.7 * bracos).clara(0.85 * centro + 0.3 * bracos * bracos * bracos);
+        break;
+    }
     default: break;
     }
 }
@@ -608,8 +619,7 @@ Tinta sombreia(const Material& m, const Amostra& s, double oclusao) {
     if (s.verso) base = m.verso.r >= 0 ? m.verso : m.cor.escura(0.62);
     padrao(m, {s.tx, s.ty, s.tz}, n, base);
     if (m.emite) {
-        Tinta c = base.clara(std::max(0.0, n.z) * 0.35);
-        return c;
+        return base.clara(std::max(0.0, n.z) * 0.15);
     }
     double ndl = dot(n, LUZ);
     double dif = std::clamp((ndl + 0.3) / 1.3, 0.0, 1.0);
@@ -647,7 +657,7 @@ void Cena::desenha(cairo_t* cr) {
     if (px0 >= px1 || py0 >= py1) return;
     Buffer B{px0 * SS, py0 * SS, (px1 - px0) * SS, (py1 - py0) * SS, {}};
     B.a.resize(size_t(B.w) * size_t(B.h));
-    for (const Primitiva& p : *prims_) rasteriza(p, B, ox, oy);
+    for (const Primitiva& p : *prims_) rasteriza(p, B, ox, oy, corte < 1e8 ? corte * escala : corte);
 
     // picture-pixel depth (nearest sample) for the occlusion and the marks
     int pw = px1 - px0, ph = py1 - py0;

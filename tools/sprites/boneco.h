@@ -40,7 +40,7 @@ void usa(cairo_t* cr, Tinta t);
 // Surface patterns, worked out in each part's own coordinates so they move with it.
 enum Textura {
     LISO, PELE, TECIDO, COURO, METAL, MADEIRA, PEDRA, CASCA, FOLHAS, CABELO, PELO, ESCAMAS, OSSO,
-    TELHAS, BLOCOS, TABUAS, PALHA, REBOCO, TERRA, OURO
+    TELHAS, BLOCOS, TABUAS, PALHA, REBOCO, TERRA, OURO, REDEMOINHO
 };
 
 struct Material {
@@ -53,6 +53,7 @@ struct Material {
     bool forte = false;       // tiny features (eyes, mouths) keep their colour at game size
     bool emite = false;       // glowing: painted at full colour, unlit
     double linha = 1;         // how dark the lines around this part are (0 none)
+    double fase = 0;          // turns moving patterns (the portal's swirl)
 };
 
 // One vertex of a mesh: position, normal (zero: worked out from the faces) and pattern coordinates.
@@ -73,6 +74,8 @@ struct Cena {
     double tomba = 0;          // a fallen figure: turned about its forward axis, radians
     bool espelho = false;      // drawn mirrored left to right, still lit from the upper left
     double ox = 0, oy = 0;     // picture point of the model's ground point
+    double corte = 1e9;        // nothing above this height is drawn (buildings going up)
+    double escala = 1;         // model pixels to picture pixels
 
     Cena();
     ~Cena();

@@ -220,15 +220,22 @@ void humano(Unidades& u, const Humano& h, int por_face) {
     figura(u, h.altura, por_face, [&](Cena& c, const Pose& p) { monta_humano(c, h, p); });
 }
 
-// A structure's frames drawn by `pinta(cr, ox, oy, frame)`, cropped together.
-void estrutura(Unidades& u, int n, int W, int H, const std::function<void(cairo_t*, double, double, int)>& pinta) {
-    int ox = W / 2, oy = H - 30;
+// A structure's frames modelled by `monta(cena, frame)`, cropped together.
+void estrutura(Unidades& u, int n, double altura, const std::function<void(Cena&, int)>& monta, double giro = GIRO_PREDIO, double escala = 1) {
+    int W = int(altura * 2.4 + 80) & ~1, H = int(altura * 1.6 + 60);
+    int ox = W / 2, oy = H - 40;
     std::vector<Picture> quadros;
     for (int k = 0; k < n; k++) {
         Canvas c(W, H);
-        pinta(c.cr, ox, oy, k);
+        Cena cena;
+        cena.giro = giro;
+        cena.escala = escala;
+        cena.ox = ox;
+        cena.oy = oy;
+        monta(cena, k);
+        cena.desenha(c.cr);
         Picture p = sprite_from_canvas(c, 128);
-        outline_sprite(p, 34, 22, 18);
+        contorna(p);
         quadros.push_back(p);
     }
     recorta(quadros, ox, oy, u);
@@ -238,18 +245,18 @@ void estrutura(Unidades& u, int n, int W, int H, const std::function<void(cairo_
 
 Unidades gera_unidades() {
     Unidades u;
-    estrutura(u, 5, 120, 150, desenha_torre);                      // 0-4 guard tower
-    estrutura(u, 5, 140, 140, desenha_fazenda);                    // 5-9 farm
-    estrutura(u, 5, 140, 150, desenha_loja);                       // 10-14 shop
-    estrutura(u, 1, 180, 170, desenha_quartel);                    // 15 barracks
-    estrutura(u, 1, 180, 170, desenha_casabruxa);                  // 16 witch's house
+    estrutura(u, 5, 170, monta_torre, 0);                          // 0-4 guard tower
+    estrutura(u, 5, 150, monta_fazenda, GIRO_PREDIO, 1.15);        // 5-9 farm
+    estrutura(u, 5, 150, monta_loja, GIRO_PREDIO, 1.15);           // 10-14 shop
+    estrutura(u, 1, 180, monta_quartel);                           // 15 barracks
+    estrutura(u, 1, 170, monta_casabruxa);                         // 16 witch's house
     humano(u, figura_durbico(), 6);                                       // 17-40 worker
     humano(u, figura_fidelina(), 6);                                      // 41-64 Fidelina
     humano(u, figura_bruxa(), 5);                                         // 65-84 witch
     humano(u, figura_vorlando(), 6);                                      // 85-108 hero
     humano(u, figura_esqueleto(), 6);                                     // 109-132 skeleton
     humano(u, figura_satanas(), 6);                                       // 133-156 Satanas
-    estrutura(u, 2, 90, 90, desenha_bau);                          // 157-158 chest
+    estrutura(u, 2, 40, monta_bau);                                // 157-158 chest
     figura(u, 40, 3, [](Cena& c, const Pose& p) { monta_aranha(c, 40, p); });  // 159-170 giant spider
     humano(u, figura_carnical(), 3);                                      // 171-182 ghoul
     humano(u, figura_murloc(), 3);                                        // 183-194 murloc
@@ -258,8 +265,8 @@ Unidades gera_unidades() {
     humano(u, figura_pedra(), 6);                                         // 243-266 stone monster
     humano(u, figura_ogro(), 6);                                          // 267-290 ogre
     humano(u, figura_arvore(), 6);                                        // 291-314 tree monster
-    estrutura(u, 2, 160, 150, desenha_portal);                     // 315-316 portal
-    estrutura(u, 1, 120, 160, desenha_torreinimiga);               // 317 enemy guard tower
+    estrutura(u, 2, 110, monta_portal, 0);                         // 315-316 portal
+    estrutura(u, 1, 170, monta_torreinimiga, 0);                   // 317 enemy guard tower
     humano(u, figura_quiteva(), 2);                                       // 318-325 Dona Quiteva
     return u;
 }
