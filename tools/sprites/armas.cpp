@@ -188,8 +188,9 @@ void arma(Cena& c, const Humano& h, const Corpo& b) {
             V3 lado = unit(cross(d, b.peito.z));
             for (int i = -1; i <= 1; i++) {
                 V3 raiz = b.mao[l] + d * (b.rmao * 0.7) + lado * (i * b.rmao * 0.45);
-                V3 ponta = raiz + d * (0.05 * A) + b.peito.y * (0.015 * A) - b.peito.z * (0.012 * A);
-                c.cone(raiz, ponta, 0.008 * A, 0.002 * A, unha);
+                double longa = h.especie == CARNICAL ? 1.8 : 1.0;
+                V3 ponta = raiz + d * (0.05 * A * longa) + b.peito.y * (0.015 * A * longa) - b.peito.z * (0.012 * A);
+                c.cone(raiz, ponta, 0.008 * A * longa, 0.002 * A, unha);
             }
         }
         break;

@@ -143,12 +143,12 @@ void monta_lobo(Cena& c, double A, const Pose& p) {
            16, pelo, 0, 2 * M_PI, true, true);
     c.elipsoide(mistura(anca, peito, 0.7) + V3{0, 0, -0.1 * A}, V3{0.12 * A, 0, 0}, V3{0, 0.2 * A, 0}, V3{0, 0, 0.09 * A}, barriga);
     c.elipsoide(anca + V3{0, -0.03 * A, 0.02 * A}, V3{0.16 * A, 0, 0}, V3{0, 0.13 * A, 0}, V3{0, 0, 0.15 * A}, pelo);
-    V3 cab = peito + V3{0, 0.24 * A, 0.2 * A - baixo * 0.8 + sobe * 0.3};
-    c.elipsoide(peito + V3{0, 0.12 * A, 0.08 * A}, V3{0.19 * A, 0, 0}, V3{0, 0.15 * A, 0}, V3{0, 0, 0.2 * A}, pelo);
+    V3 cab = peito + V3{0, 0.26 * A, 0.25 * A - baixo * 0.8 + sobe * 0.3};
+    c.elipsoide(peito + V3{0, 0.12 * A, 0.08 * A}, V3{0.22 * A, 0, 0}, V3{0, 0.16 * A, 0}, V3{0, 0, 0.22 * A}, pelo);
     c.elipsoide(peito + V3{0, 0.16 * A, 0.0}, V3{0.14 * A, 0, 0}, V3{0, 0.1 * A, 0}, V3{0, 0, 0.14 * A}, barriga);
     // the head: skull, long muzzle, black nose, jaws that open to bite
     c.novaparte();
-    c.elipsoide(cab, V3{0.14 * A, 0, 0}, V3{0, 0.15 * A, 0}, V3{0, 0, 0.13 * A}, pelo);
+    c.elipsoide(cab, V3{0.155 * A, 0, 0}, V3{0, 0.15 * A, 0}, V3{0, 0, 0.14 * A}, pelo);
     double morde = p.golpe >= 2 ? 0.35 : (p.golpe == 1 ? 0.1 : 0);
     V3 focinho = cab + V3{0, 0.24 * A, -0.04 * A};
     c.cone(cab + V3{0, 0.06 * A, 0.0}, focinho, 0.1 * A, 0.05 * A, pelo);
@@ -174,7 +174,7 @@ void monta_lobo(Cena& c, double A, const Pose& p) {
     for (int lado = 0; lado < 2; lado++) {
         double s = sinal(lado);
         V3 o = cab + V3{s * 0.08 * A, -0.02 * A, 0.1 * A};
-        c.cone(o, o + V3{s * 0.04 * A, -0.04 * A, 0.13 * A}, 0.05 * A, 0.008 * A, peloescuro);
+        c.cone(o, o + V3{s * 0.05 * A, -0.03 * A, 0.16 * A}, 0.06 * A, 0.008 * A, peloescuro);
         Material om = mat(rgb(250, 196, 50), LISO, 0.6);
         om.forte = true;
         om.linha = 0.5;

@@ -116,7 +116,7 @@ void chapeu(Cena& c, const Humano& h, const Corpo& b) {
             double t = i / 7.0;
             cone.push_back({p, e.x * (r * (1 - t) + 0.03 * rh), e.y * (r * (1 - t) + 0.03 * rh)});
             p = p + dir * (0.42 * rh);
-            dir = unit(dir + e.y * (-0.16 - 0.1 * t) + e.z * (-0.05 * t * t));
+            dir = unit(dir + e.y * (-0.07 - 0.06 * t) + e.x * (0.04 + 0.12 * t) + e.z * (-0.06 * t * t));
         }
         c.tubo(cone, 16, mat, 0, 2 * M_PI, false, true);
         c.novaparte();

@@ -26,6 +26,7 @@ struct Humano {
     Tinta cormagia;
     double corcunda = 0;         // forward lean of the body, radians
     double barriga = 0;          // belly, in fractions of the height
+    double agacha = 0;           // a crouch: the hips held this much lower, in fractions of the height
 };
 
 // What the figure is doing in one frame.

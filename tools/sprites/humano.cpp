@@ -86,6 +86,7 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
     q.pe[0] = {-pes, 0, 0};
     q.pe[1] = {pes, 0.015, 0};
     q.inclina = h.corcunda;
+    q.olha = -h.corcunda * 0.6;  // a hunched figure still looks ahead
     int e = estilo(h);
     switch (e) {
     case CORTE:
@@ -171,6 +172,10 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
             static const V3 ar[4] = {{}, {0, -0.2, 1}, {0, 0.9, 0.4}, {0, 0.8, -0.6}};
             q.inclina += inc[g]; q.baixa = bx[g];
             q.mao[0] = {-m[g].x, m[g].y, m[g].z}; q.mao[1] = m[g]; q.arma = ar[g];
+            if (p.passo && g == 1) {  // a step that also raises the claws: held at the shoulders
+                q.mao[1] = {0.3, 0.45, 0.3};
+                q.mao[0] = {-0.3, 0.45, 0.3};
+            }
             break;
         }
         case PANCADA: {
@@ -215,7 +220,7 @@ Corpo monta_corpo(const Humano& h, const Pose& p, const Cena& c) {
     double hw = 0.06 * A * h.largura;
     double perna = L - tornoz - 0.02 * A;
     // the pelvis sinks as far as the feet need
-    double zp = L * 0.99 - q.baixa * A;
+    double zp = L * 0.99 - (q.baixa + h.agacha) * A;
     for (int l = 0; l < 2; l++) {
         V3 pe = q.pe[l] * A;
         double dx = pe.x - sinal(l) * hw, dy = pe.y;
@@ -223,7 +228,7 @@ Corpo monta_corpo(const Humano& h, const Pose& p, const Cena& c) {
         double v = std::sqrt(std::max(0.0, alcance * alcance - dx * dx - dy * dy));
         zp = std::min(zp, v + tornoz + q.ergue[l] * A + 0.02 * A);
     }
-    if (h.flutua) zp = L * 0.99 - q.baixa * A;
+    if (h.flutua) zp = L * 0.99 - (q.baixa + h.agacha) * A;
     b.pelve.o = {0, (q.pe[0].y + q.pe[1].y) * 0.25 * A, zp};
     b.pelve = gira_eixos(b.pelve, q.inclina * 0.3, -q.torce * 0.35, 0);
     Eixos e0;

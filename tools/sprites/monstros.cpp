@@ -183,7 +183,7 @@ void arvore(Cena& c, const Humano& h, const Corpo& b) {
     }
     // the trunk, thick and knotted, up into the crown
     c.novaparte();
-    std::vector<Anel> an = ao_longo(b, {{-0.05, 0.15 * A, 0.13 * A}, {0.3, 0.14 * A, 0.12 * A}, {0.7, 0.16 * A, 0.13 * A}, {1.0, 0.15 * A, 0.12 * A}});
+    std::vector<Anel> an = ao_longo(b, {{-0.12, 0.17 * A, 0.15 * A}, {0.25, 0.14 * A, 0.12 * A}, {0.7, 0.155 * A, 0.13 * A}, {1.0, 0.14 * A, 0.12 * A}});
     V3 topo = b.cabeca.pt(0, -0.1 * b.rh, 0.2 * b.rh);
     an.push_back({topo, b.peito.x * (0.11 * A), b.peito.y * (0.1 * A)});
     c.tubo(an, 16, casca, 0, 2 * M_PI, true, true, [](double s, double a) { return 1 + 0.07 * std::sin(5 * a + s * 4) + 0.05 * std::sin(3 * a - 2); });
@@ -211,10 +211,21 @@ void arvore(Cena& c, const Humano& h, const Corpo& b) {
     const Eixos& k = b.cabeca;
     static const double tufos[8][4] = {{0, -0.1, 0.9, 1.2}, {-0.95, -0.1, 0.35, 0.95}, {0.95, -0.1, 0.35, 0.95}, {0, -0.9, 0.4, 1.0},
                                        {-0.55, 0.6, 0.3, 0.8}, {0.55, 0.6, 0.35, 0.8}, {-0.6, -0.6, 1.1, 0.8}, {0.6, -0.5, 1.2, 0.75}};
+    // boughs rising from the trunk into the leaves
+    for (int l = -1; l <= 1; l += 2) {
+        V3 raiz = b.cabeca.pt(l * 0.3 * rh, -0.1 * rh, -0.5 * rh);
+        c.cone(raiz, b.cabeca.pt(l * 1.5 * rh, -0.2 * rh, 0.7 * rh), 0.045 * A, 0.015 * A, casca);
+        c.cone(b.cabeca.pt(l * 1.0 * rh, -0.15 * rh, 0.3 * rh), b.cabeca.pt(l * 1.25 * rh, 0.3 * rh, 1.45 * rh), 0.02 * A, 0.006 * A, escura);
+    }
+    c.novaparte();
     int i = 0;
     for (auto& t : tufos) {
         double r = t[3] * rh;
         c.elipsoide(k.pt(t[0] * rh, t[1] * rh, t[2] * rh), k.x * r, k.y * (r * 0.95), k.z * (r * 0.85), i++ % 3 == 2 ? folha2 : folha);
+    }
+    for (int j = 0; j < 5; j++) {  // small clumps standing out of the crown
+        double a = j * 1.3 + 0.4;
+        c.bola(k.pt(std::cos(a) * 1.35 * rh, std::sin(a) * 0.9 * rh, (0.1 + 0.35 * (j % 2)) * rh), 0.42 * rh, j % 2 ? folha2 : folha);
     }
     // branches for arms, twigs for fingers, tufts of leaves
     for (int l = 0; l < 2; l++) {

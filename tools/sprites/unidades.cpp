@@ -33,8 +33,9 @@ Humano figura_fidelina() {
 Humano figura_bruxa() {
     Humano h;
     h.altura = 78; h.feminino = true; h.velho = true;
-    h.pele = rgb(150, 196, 112); h.cabelo = rgb(48, 36, 58); h.roupa = rgb(96, 44, 122); h.calca = rgb(70, 30, 92);
+    h.pele = rgb(150, 196, 112); h.cabelo = rgb(40, 32, 46); h.roupa = rgb(110, 52, 136); h.calca = rgb(62, 34, 84);
     h.bota = h.calca; h.chapeu = rgb(64, 32, 86); h.detalhe = rgb(140, 70, 40); h.chapeu_tipo = PONTUDO;
+    h.capa = rgb(44, 36, 54); h.manto = true;
     h.arma = GARRAS; h.flutua = true; h.saia = true; h.cabelolongo = true; h.braco = 1.1; h.cabeca = 1.15;
     h.magia = 1; h.cormagia = rgb(150, 240, 90); h.mangalarga = true; h.cinto = true; h.corcinto = rgb(170, 110, 50);
     return h;
@@ -73,8 +74,8 @@ Humano figura_satanas() {
 Humano figura_carnical() {
     Humano h;
     h.especie = CARNICAL;
-    h.altura = 70; h.corcunda = 0.5; h.braco = 1.3; h.grossura = 0.75; h.cabeca = 1.05; h.largura = 0.95;
-    h.pele = rgb(170, 190, 150); h.cabelo = rgb(64, 62, 52); h.roupa = rgb(110, 96, 110); h.calca = rgb(90, 78, 90);
+    h.altura = 80; h.corcunda = 0.75; h.agacha = 0.08; h.braco = 1.45; h.grossura = 0.8; h.cabeca = 1.05; h.largura = 0.95;
+    h.pele = rgb(158, 176, 146); h.cabelo = rgb(64, 62, 52); h.roupa = rgb(110, 96, 110); h.calca = rgb(84, 70, 78);
     h.bota = h.pele.escura(0.8); h.olho = rgb(255, 90, 60);
     h.arma = GARRAS; h.olhosbrilham = true; h.careca = true; h.bracosnus = true; h.pernasnuas = true; h.tanga = true;
     return h;
@@ -114,7 +115,7 @@ Humano figura_pedra() {
 Humano figura_ogro() {
     Humano h;
     h.especie = OGRO;
-    h.altura = 116; h.largura = 1.5; h.grossura = 1.7; h.cabeca = 0.72; h.ombros = 1.25; h.braco = 1.15; h.corcunda = 0.32;
+    h.altura = 116; h.largura = 1.5; h.grossura = 1.7; h.cabeca = 0.72; h.ombros = 1.25; h.braco = 1.22; h.corcunda = 0.4; h.agacha = 0.03;
     h.pele = rgb(150, 150, 104); h.cabelo = rgb(52, 36, 26); h.roupa = rgb(120, 92, 60); h.calca = rgb(110, 84, 56);
     h.bota = rgb(80, 56, 36); h.olho = rgb(30, 20, 16); h.capa = rgb(96, 74, 52);
     h.arma = CLAVA; h.presas = true; h.careca = true; h.bracosnus = true; h.pernasnuas = true; h.tanga = true;
