@@ -16,7 +16,7 @@ const V3 FRENTE{0, 1, 0}, LADO{1, 0, 0}, CIMA{0, 0, 1};
 // nearly full height in scaffolding, then the finished building.
 void etapa(Cena& c, int k, double alto, double hx, double hy, double rx, double ry, double x = 0) {
     if (k == 0 || k >= 4) return;
-    c.corte = alto * (k == 1 ? 0.3 : (k == 2 ? 0.58 : 0.85));
+    c.corte = alto * (k == 1 ? 0.25 : (k == 2 ? 0.48 : 0.7));
     andaime(c, hx, hy, c.corte, x, 0);
     (void)rx; (void)ry;
 }

@@ -343,8 +343,10 @@ void extras(Cena& c, const Humano& h, const Corpo& b) {
         an.push_back({b.peito.pt(0, -0.01 * A, 0.035 * A), b.peito.x * (0.15 * A * L), b.peito.y * (0.1 * A)});
         an.push_back({b.peito.pt(0, -0.03 * A, -0.06 * A), b.peito.x * (0.19 * A * L), b.peito.y * (0.13 * A)});
         an.push_back({mistura(b.peito.o, b.pelve.o, 0.5) + b.peito.dir(0, -0.07, 0) * A, b.peito.x * (0.17 * A * L), b.peito.y * (0.12 * A)});
-        c.tubo(an, 18, pelo, M_PI - 0.5, 2 * M_PI + 0.5, false, false, [](double s, double a) { return 1 + 0.05 * std::sin(11 * a); },
+        c.tubo(an, 18, pelo, M_PI - 0.7, 2 * M_PI + 0.7, false, false, [](double s, double a) { return 1 + 0.05 * std::sin(11 * a); },
                [=](double s, double a) { return s * s * std::fabs(std::sin(8 * a)) * 0.05 * A; });
+        for (int l = 0; l < 2; l++)  // the fur heaped on the shoulders
+            c.elipsoide(b.ombro[l] + b.peito.dir(-sinal(l) * 0.02, -0.03, 0.04) * A, b.peito.x * (0.075 * A), b.peito.y * (0.08 * A), b.peito.z * (0.05 * A), pelo);
         Material os = mat(rgb(230, 220, 190), OSSO, 0.2);
         int osso = c.material(os);
         for (int l = 0; l < 2; l++) {  // wrist wraps

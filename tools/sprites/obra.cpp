@@ -110,7 +110,7 @@ void andaime(Cena& c, double hx, double hy, double alto, double x, double y) {
     Material mm = material(rgb(176, 134, 80), MADEIRA, 0.5);
     int m = c.material(mm);
     c.novaparte();
-    double topo = alto + 10;
+    double topo = alto + 6;
     for (int sx = -1; sx <= 1; sx += 2)
         for (int sy = -1; sy <= 1; sy += 2) c.cone(V3{x + sx * (hx + 4), y + sy * (hy + 4), 0}, V3{x + sx * (hx + 4), y + sy * (hy + 4), topo}, 1.3, 1.1, m);
     for (double z = 12; z < topo - 2; z += 16) {

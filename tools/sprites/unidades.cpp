@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 
+#include "corpo.h"
 #include "estruturas.h"
 #include "figuras.h"
 #include "sprites.h"
@@ -115,8 +116,8 @@ Humano figura_pedra() {
 Humano figura_ogro() {
     Humano h;
     h.especie = OGRO;
-    h.altura = 116; h.largura = 1.5; h.grossura = 1.7; h.cabeca = 0.72; h.ombros = 1.25; h.braco = 1.22; h.corcunda = 0.4; h.agacha = 0.03;
-    h.pele = rgb(150, 150, 104); h.cabelo = rgb(52, 36, 26); h.roupa = rgb(120, 92, 60); h.calca = rgb(110, 84, 56);
+    h.altura = 134; h.largura = 1.5; h.grossura = 1.7; h.cabeca = 0.72; h.ombros = 1.25; h.braco = 1.22; h.corcunda = 0.4; h.agacha = 0.03;
+    h.pele = rgb(132, 138, 92); h.cabelo = rgb(52, 36, 26); h.roupa = rgb(120, 92, 60); h.calca = rgb(110, 84, 56);
     h.bota = rgb(80, 56, 36); h.olho = rgb(30, 20, 16); h.capa = rgb(96, 74, 52);
     h.arma = CLAVA; h.presas = true; h.careca = true; h.bracosnus = true; h.pernasnuas = true; h.tanga = true;
     h.cinto = true; h.corcinto = rgb(70, 48, 30);
@@ -173,8 +174,9 @@ const double GIRO[3] = {0, M_PI / 2, M_PI};  // BAIXO, DIREITA, CIMA
 // Crops each canvas to its drawn part (keeping the column of the ground point) and appends the
 // frame with its anchor: the ground point measured from the cropped picture's top-left corner.
 // Tight pictures keep the unit's box (x - tamanhox .. , y - desenhoy ..) the size of the figure.
-void recorta(std::vector<Picture>& fig, int ox, int oy, Unidades& u) {
-    for (const Picture& p : fig) {
+void recorta(std::vector<Picture>& fig, int ox, int oy, Unidades& u, const std::vector<std::pair<double, double>>& cabecas = {}) {
+    for (size_t i = 0; i < fig.size(); i++) {
+        const Picture& p = fig[i];
         int x0 = ox - 1, x1 = ox + 1, y0 = oy - 1, y1 = oy;
         for (int y = 0; y < p.h; y++)
             for (int x = 0; x < p.w; x++)
@@ -191,15 +193,19 @@ void recorta(std::vector<Picture>& fig, int ox, int oy, Unidades& u) {
         u.quadros.push_back(q);
         u.ancorax.push_back(int16_t(ox - x0));
         u.ancoray.push_back(int16_t(oy - y0));
+        bool tem = i < cabecas.size() && cabecas[i].first >= 0;
+        u.cabecax.push_back(tem ? int16_t(std::lround(cabecas[i].first) - x0) : int16_t(-1));
+        u.cabecay.push_back(tem ? int16_t(std::lround(cabecas[i].second) - y0) : int16_t(-1));
     }
 }
 
 // Every frame of one figure: `por_face` poses in the four facings. The left view is the right view
 // drawn mirrored, still lit from the upper left.
-void figura(Unidades& u, double altura, int por_face, const std::function<void(Cena&, const Pose&)>& monta) {
+void figura(Unidades& u, double altura, int por_face, const std::function<void(Cena&, const Pose&)>& monta, const Humano* h = nullptr) {
     int W = int(altura * 3.0 + 60) & ~1, H = int(altura * 2.2 + 60);
     int ox = W / 2, oy = H - int(altura * 0.3 + 16);
     std::vector<Picture> quadros;
+    std::vector<std::pair<double, double>> cabecas;
     for (int f = 0; f < 4; f++)
         for (int k = 0; k < por_face; k++) {
             Canvas c(W, H);
@@ -209,16 +215,19 @@ void figura(Unidades& u, double altura, int por_face, const std::function<void(C
             cena.ox = ox;
             cena.oy = oy;
             monta(cena, pose_de(por_face, k));
+            double sx = -1, sy = -1;
+            if (h) cena.projeta(monta_corpo(*h, pose_de(por_face, k), cena).cabeca.o, sx, sy);
+            cabecas.push_back({sx, sy});
             cena.desenha(c.cr);
             Picture p = sprite_from_canvas(c, 128);
             contorna(p);
             quadros.push_back(p);
         }
-    recorta(quadros, ox, oy, u);
+    recorta(quadros, ox, oy, u, cabecas);
 }
 
 void humano(Unidades& u, const Humano& h, int por_face) {
-    figura(u, h.altura, por_face, [&](Cena& c, const Pose& p) { monta_humano(c, h, p); });
+    figura(u, h.altura, por_face, [&](Cena& c, const Pose& p) { monta_humano(c, h, p); }, &h);
 }
 
 // A structure's frames modelled by `monta(cena, frame)`, cropped together.
