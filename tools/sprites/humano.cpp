@@ -83,14 +83,15 @@ struct Postura {
 Postura postura(const Humano& h, const Pose& p, double frontal) {
     Postura q;
     double pes = 0.07 * std::max(0.8, h.largura);
-    q.pe[0] = {-pes, 0, 0};
-    q.pe[1] = {pes, 0.015, 0};
+    // the ankles a little behind the ground point, so it lies under the middle of the feet
+    q.pe[0] = {-pes, -0.035, 0};
+    q.pe[1] = {pes, -0.02, 0};
     q.inclina = h.corcunda;
     q.olha = -h.corcunda * 0.6;  // a hunched figure still looks ahead
     int e = estilo(h);
     switch (e) {
     case CORTE:
-        q.mao[0] = {-0.12, 0.5, -0.72}; q.arma = {-0.05, 0.8, 0.6}; q.corte = {0, 0.6, -0.8};
+        q.mao[0] = {-0.12, 0.5, -0.72}; q.arma = {-0.05, 0.6, 0.8}; q.corte = {0, 0.6, -0.8};
         q.mao[1] = {0.12, 0.12, -0.96};
         break;
     case ESTOCADA:
@@ -111,8 +112,8 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
     if (p.passo != 0) {
         for (int l = 0; l < 2; l++) {
             double f = l == 1 ? p.passo : -p.passo;  // +1: this leg steps forward
-            q.pe[l].y = f > 0 ? 0.13 : -0.11;
-            q.ergue[l] = f > 0 ? 0 : 0.035;
+            q.pe[l].y = f > 0 ? 0.1 : -0.14;
+            q.ergue[l] = f > 0 ? 0 : 0.035 / std::max(1.0, h.grossura);  // heavy feet barely leave the ground
             // the arms swing against the legs; a hand holding a weapon swings less
             double giro = (l == 0 && (e == CORTE || e == ESTOCADA || e == MAGIA)) ? 0.18 : 0.5;
             V3 m = q.mao[l];
@@ -131,8 +132,8 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
     if (p.golpe) {
         int g = p.golpe;
         if (p.passo == 0) {  // a fighting stance, unless the frame is also a step
-            q.pe[0] = {-pes * 1.1, -0.09, 0};
-            q.pe[1] = {pes * 1.1, 0.1, 0};
+            q.pe[0] = {-pes * 1.1, -0.12, 0};
+            q.pe[1] = {pes * 1.1, 0.07, 0};
             q.ergue[0] = g == 3 ? 0.02 : 0.01;
         }
         q.vento = 0.6 + 0.3 * g;
@@ -140,9 +141,9 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
         switch (e) {
         case CORTE: {
             static const double inc[4] = {0, -0.06, 0.12, 0.3}, tor[4] = {0, -0.4, 0.05, 0.38}, bx[4] = {0, 0, 0.01, 0.05};
-            static const V3 m0[4] = {{}, {-0.3, -0.12, 0.86}, {0.02, 0.72, 0.5}, {0.28, 0.8, -0.3}};
+            static const V3 m0[4] = {{}, {-0.26, -0.1, 0.94}, {0.02, 0.72, 0.5}, {0.28, 0.8, -0.3}};
             static const V3 m1[4] = {{}, {0.15, 0.6, -0.3}, {0.2, 0.25, -0.8}, {0.25, -0.25, -0.85}};
-            static const V3 ar[4] = {{}, {-0.12, -0.55, 0.82}, {0.35, 0.75, 0.55}, {0.55, 0.72, -0.42}};
+            static const V3 ar[4] = {{}, {-0.1, -0.4, 0.92}, {0.35, 0.75, 0.55}, {0.55, 0.72, -0.42}};
             static const V3 co[4] = {{}, {0, 0.7, 0.6}, {0, 0.5, -0.8}, {-0.2, -0.5, -0.8}};
             q.inclina += inc[g]; q.torce = tor[g]; q.baixa = bx[g];
             q.mao[0] = m0[g]; q.mao[1] = m1[g]; q.arma = ar[g]; q.corte = co[g];
