@@ -21,7 +21,7 @@ const int16_t desenhox[NQUADROSUNIDADE] = {
     36,35,35,34,31,31,29,27,27,34,23,21,36,35,35,34,31,31,23,36,36,23,60,57,  // 291-314 arvore
     53,53,  // 315-316 portal
     35,  // 317-317 torreinimiga
-    35,35,29,45,35,35,23,20,  // 318-325 quiteva
+    47,48,29,45,46,46,26,25,  // 318-325 quiteva
 };
 static_assert(sizeof desenhox / sizeof desenhox[0] == NQUADROSUNIDADE);
 
@@ -44,6 +44,6 @@ const int16_t desenhoy[NQUADROSUNIDADE] = {
     121,119,119,123,116,106,122,121,121,135,120,114,119,120,120,120,120,117,122,121,121,135,120,114,  // 291-314 arvore
     88,88,  // 315-316 portal
     146,  // 317-317 torreinimiga
-    108,105,109,107,111,114,109,107,  // 318-325 quiteva
+    109,105,109,108,111,114,109,108,  // 318-325 quiteva
 };
 static_assert(sizeof desenhoy / sizeof desenhoy[0] == NQUADROSUNIDADE);

@@ -104,6 +104,9 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
         break;
     case DUPLO:
         q.mao[0] = {-0.16, 0.32, -0.86}; q.mao[1] = {0.16, 0.32, -0.86}; q.arma = {0, 0.6, -0.8};
+        if (h.especie == RAINHA) {  // the queen stands with her hands held out, full of power
+            q.mao[0] = {-0.55, 0.4, -0.3}; q.mao[1] = {0.55, 0.4, -0.3};
+        }
         break;
     case PANCADA:
         q.mao[0] = {-0.22, 0.18, -0.9}; q.mao[1] = {0.22, 0.18, -0.9}; q.arma = {0, 0.3, -1};

@@ -446,7 +446,7 @@ void extras(Cena& c, const Humano& h, const Corpo& b) {
         c.tubo({{base, b.peito.x * (0.07 * A), b.peito.y * (0.055 * A)},
                 {base + b.peito.dir(0, -0.03, 0.12) * A, b.peito.x * (0.12 * A), b.peito.y * (0.09 * A)},
                 {base + b.peito.dir(0, -0.06, 0.24) * A, b.peito.x * (0.17 * A), b.peito.y * (0.12 * A)}},
-               22, mg, M_PI - 0.6, 2 * M_PI + 0.6, false, false, nullptr,
+               22, mg, M_PI - 0.15, 2 * M_PI + 0.15, false, false, nullptr,
                [=](double s, double a) { return s * s * (0.5 - 0.5 * std::cos(10 * a)) * 0.06 * A; });
         // an open over-robe in red over the dark gown, and a glow at its hem
         Material sm = mat(h.roupa, TECIDO, 0.12);
