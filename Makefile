@@ -4,13 +4,18 @@
 #   make bench  optimised build, then the benchmarks
 
 PACKAGES = build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev \
-           libsdl2-image-dev libcairo2-dev libgtest-dev libbenchmark-dev fonts-texgyre espeak-ng
+           libsdl2-image-dev libx11-dev libcairo2-dev libgtest-dev libbenchmark-dev fonts-texgyre espeak-ng
+# for the real-window test and the window benchmark: a virtual X server, X events, window pictures,
+# a window manager
+TESTPACKAGES = xvfb xdotool x11-utils imagemagick openbox
 JOBS ?= $(shell nproc)
 
-.PHONY: play test bench deps build build-test clean
+.PHONY: play test bench deps deps-test build build-test clean
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+deps: PACOTES = $(PACKAGES)
+deps-test: PACOTES = $(PACKAGES) $(TESTPACKAGES)
+deps deps-test:
+	@missing=""; for p in $(PACOTES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -26,14 +31,14 @@ build: deps
 play: build
 	cd build/game && ../vorlandocraft $(ARGS)
 
-build-test: deps
+build-test: deps-test
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVORLANDO_SANITIZE=ON
 	cmake --build build/test -j $(JOBS)
 
 test: build-test
 	cd build/test && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
 
-bench: build
+bench: deps-test build
 	./build/bench/vorlando_bench
 
 clean:

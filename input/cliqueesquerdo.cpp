@@ -89,15 +89,27 @@ void iniciacaixa() {
     }
 }
 
-// 6. Every control under the pointer, menus included, so also while the game is frozen.
+// 5. The menu tab opens the options menu, during play only and not over the defeat box.
+void clicaaba() {
+    if (mousex < 360 || mousex > 440 || mousey < 15 || mousey > 32 || menu != 0 || mousenum != 0) return;
+    if (!menupermitido()) return;
+    menu = 1;
+    existesave = FileExists("Vorlandocraft.sav");
+}
+
+// 6. The control under the pointer, menus included, so also while the game is frozen. Where
+// controls overlap (a menu page over the defeat box) the click goes to the one drawn on top, the
+// last one registered; one click runs one control.
 void pressionabotoes() {
+    int32_t topo = 0;
     for (int32_t b = 1; b <= MAXBOTOES; b++) {
         const Botao& r = botoes[b];
         if (r.comando == 0) continue;
         if (r.posx <= mousex && mousex <= r.posx + r.largurabotao + 1 && r.posy <= mousey &&
             mousey <= r.posy + r.alturabotao + 1)
-            executacomando(b);
+            topo = b;
     }
+    if (topo != 0) executacomando(topo);
 }
 
 }  // namespace
@@ -107,10 +119,7 @@ void cliqueesquerdo() {
     usaitens();                                                       // 2. items
     cliqueemblema();                                                  // 3. hero portrait
     iniciacaixa();                                                    // 4. selection box
-    if (mousex >= 360 && mousex <= 440 && mousey >= 15 && mousey <= 32 && menu == 0 && mousenum == 0) {
-        menu = 1;                                                     // 5. the menu button
-        existesave = FileExists("Vorlandocraft.sav");
-    }
+    clicaaba();                                                       // 5. the menu tab
     pressionabotoes();                                                // 6. controls
     if (mousex >= 348 && mousex <= 389 && mousey >= 510 && mousey <= 551 && select_ != 0 && !pausa)
         cancelaupgrade(select_);                                      // 7. cancel production

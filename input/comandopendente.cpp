@@ -29,7 +29,9 @@ void colocaestrutura() {
     const uint8_t s = mousenum;  // tower 1, farm 2, shop 3
     mousenum = 0;
     enviaservico(s, 0, mundox(), mundoy());
+    // the price goes with the worker (a move order gives it back); nothing stays pending to refund
     unidades[select_].custo = custopendente;
+    custopendente = 0;
 }
 
 // 4. Only a damaged structure can be repaired; the click becomes a right click on it.

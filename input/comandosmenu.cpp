@@ -1,5 +1,7 @@
 // The commands of the options menu, the cheat page, and the main-menu, briefing and end-of-mission
 // screens.
+#include <algorithm>
+
 #include "input/comandos.h"
 #include "input/jogosalvo.h"
 #include "input/mouse.h"
@@ -54,6 +56,8 @@ void proximamissao() {
 
 }  // namespace
 
+bool menupermitido() { return tela == 5 && !derrotado; }
+
 void comandomenu(uint8_t comando, int32_t c, int32_t posx, int32_t largura) {
     switch (comando) {
         // the options menu
@@ -64,7 +68,9 @@ void comandomenu(uint8_t comando, int32_t c, int32_t posx, int32_t largura) {
             break;
         case EFEITOSSONOROS: efeitosligados = !efeitosligados; break;
         case VOZES: vozesligadas = !vozesligadas; break;
-        case VELOCIDADE: velocidadejogo = int16_t(posx + largura - mousex + 5); break;
+        case VELOCIDADE:  // the further right, the shorter the tick; the slider spans 0..100
+            velocidadejogo = int16_t(std::clamp(posx + largura - mousex + 5, 0, 100));
+            break;
         case DICAS: menu = 3; break;
         case VOLTARJOGO: menu = 0; break;
         case SAIRJOGO: menu = 4; break;
@@ -104,6 +110,9 @@ void comandomenu(uint8_t comando, int32_t c, int32_t posx, int32_t largura) {
         case CONTINUAR:
             vaipara(5);
             musicainiciar = true;
+            menu = 0;  // a mission starts running
+            mensagem.clear();  // the briefing's note about the save stays on the briefing
+            mensagemtempo = 0;
             break;
         case SOBRESCREVERSIM:
             perguntasobrescrever = false;

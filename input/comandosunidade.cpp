@@ -129,10 +129,16 @@ void aprende(Unidade& a, uint8_t comando) {
     a.pontostecnica -= 1;
 }
 
-// Commands that wait for the map: the pointer changes, the MP is taken when the spell fires.
+// The pointer waits for a click on the map; a cancel gives back exactly what this command took.
+void esperaclique(uint8_t pendente, uint16_t precodinheiro) {
+    mousenum = pendente;
+    custopendente = precodinheiro;
+}
+
+// Spells that wait for the map: the pointer changes, the MP is taken when the spell fires.
 void esperamapa(Unidade& a, uint8_t pendente, uint16_t precomp) {
     if (a.posicao == 4) return;  // busy casting
-    mousenum = pendente;
+    esperaclique(pendente, 0);
     a.customp = precomp;
 }
 
@@ -147,11 +153,10 @@ void comandounidade(uint8_t comando, int32_t c, uint16_t precodinheiro, uint16_t
         case TREINARDURBICO: case TREINARFIDELINA: case TREINARBRUXA: case FORTALECERESTRUTURAS:
         case APRENDIZADOFIDELINA: case APRENDIZADOBRUXAS: case FORTALECERESQUELETOS: produz(a, comando); break;
         case CRIARTORRE: case CRIARFAZENDA: case CRIARTIENDA:
-            mousenum = uint8_t(comando - CRIARTORRE + 1);  // tower 1, farm 2, shop 3
-            custopendente = precodinheiro;
+            esperaclique(uint8_t(comando - CRIARTORRE + 1), precodinheiro);  // tower 1, farm 2, shop 3
             break;
-        case CONSERTAR: mousenum = 4; break;
-        case PONTOAGRUPAMENTO: mousenum = 5; break;
+        case CONSERTAR: esperaclique(4, 0); break;
+        case PONTOAGRUPAMENTO: esperaclique(5, 0); break;
         case CANCELARESTRUTURA: cancelaestrutura(c); break;
         case CURAR:
             if (a.posicao != 4) som = 15;

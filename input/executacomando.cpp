@@ -18,12 +18,31 @@ bool inventariocheio(int32_t u) {
     return true;
 }
 
+namespace {
+
+// The list of controls stands as registered until the next tick, so a second press in the same
+// tick (a double press at the slowest speed) reaches a command the panel no longer offers: the
+// building is already training or researching, or a command already waits on the pointer. It is
+// not charged again.
+bool jadado(uint8_t comando, int32_t c) {
+    if (comando >= TREINARDURBICO && comando <= FORTALECERESQUELETOS) return unidades[c].upgradenum != 0;
+    switch (comando) {
+        case CRIARTORRE: case CRIARFAZENDA: case CRIARTIENDA: case CONSERTAR: case PONTOAGRUPAMENTO:
+        case CURAR: case INVISIBILIDADE: case ESFERAPROTETORA: case BOLADEFOGO: case BASTAODEFOGO:
+            return mousenum != 0;
+        default: return false;
+    }
+}
+
+}  // namespace
+
 void executacomando(int32_t n) {
     if (n < 1 || n > MAXBOTOES || botoes[n].comando == 0) return;
     const Botao r = botoes[n];  // a copy: the effect may change the list's owner screen
     const int32_t c = select_;
     const double mp = unidades[c].mp;  // slot 0 is an empty record: no unit has no MP
     const int32_t livre = int32_t(comidamax) - int32_t(comidausada);
+    if (jadado(r.comando, c)) return;
     // 1. every price that cannot be paid says so; the last message written stays
     if (r.precodinheiro > dinheiro) {
         mostramensagem("Não há dinheiro suficiente !");

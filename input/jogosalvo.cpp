@@ -21,6 +21,7 @@ constexpr int32_t PESOS[LINHASSAVE - 1] = {
 static_assert(sizeof(PESOS) / sizeof(PESOS[0]) == LINHASSAVE - 1);
 
 const char* const INVALIDO = "Arquivo  Vorlandocraft.sav  inválido.";
+const char* const ILEGIVEL = "Arquivo  Vorlandocraft.sav  não pôde ser lido.";
 
 // One line: digits only, at most 10 of them.
 bool numero(const std::string& l, int64_t& v) {
@@ -85,19 +86,49 @@ void guardavalores(const ValoresSave& v) {
     for (int32_t k = 0; k < 6; k++) h.itens[k] = uint8_t(v[size_t(12 + k)]);
 }
 
+namespace {
+
+// Whether one attribute is what the level-ups and books can make of its start value: every
+// level-up adds `ganho`, a book adds 1 only while the attribute is below 255.
+bool atributoalcancavel(uint16_t v, int32_t inicial, int32_t ganho, int32_t subidas) {
+    return v >= inicial + ganho * subidas && v <= 255 + ganho * subidas;
+}
+
+// Whether play can have made this hero. He starts at level 1 knowing the fire staff (1 point in
+// it) with 23, 18 and 13 in the attributes; each level-up gives one technique point and 3, 2 and 2
+// attribute points, and a point spent becomes one technique level (3 at most). So below the level
+// cap points and technique levels add up to the level; at the cap a rise in the pass that caps it
+// may have given one more, so there they may add up to more.
+bool heroialcancavel(const Unidade& h) {
+    if (h.nivel < 1 || h.nivel > 15 || h.tecnicas[0] < 1) return false;
+    int32_t pontos = h.pontostecnica;
+    for (uint8_t t : h.tecnicas) {
+        if (t > 3) return false;
+        pontos += t;
+    }
+    if (h.nivel < 15 ? pontos != h.nivel : pontos < 15) return false;
+    const int32_t subidas = pontos - 1;
+    return atributoalcancavel(h.forca, 23, 3, subidas) && atributoalcancavel(h.agilidade, 18, 2, subidas) &&
+           atributoalcancavel(h.inteligencia, 13, 2, subidas);
+}
+
+}  // namespace
+
 bool valoresjogaveis() {
     if (missao < 1 || missao > 12) return false;
-    for (uint8_t t : heroisalvo.tecnicas)
-        if (t > 3) return false;
     for (uint8_t e : heroisalvo.itens)
         if (e > MAXITENS) return false;
-    return true;
+    return heroialcancavel(heroisalvo);
 }
 
 // A save that cannot be written (a read-only folder, a full disk) leaves the old file as it was and
 // says so on the briefing; the run goes on, so the hero's progress is not lost with it.
 bool salvajogo() {
-    if (WriteTextLines(ARQUIVOSAVE, linhassave())) return true;
+    if (WriteTextLines(ARQUIVOSAVE, linhassave())) {
+        mensagem = JOGOSALVO;  // for a moment, so the player knows it worked
+        mensagemtempo = 100;
+        return true;
+    }
     mensagem = "O JOGO NÃO PÔDE SER SALVO NESTA PASTA.";
     mensagemtempo = 200;
     return false;
@@ -115,11 +146,15 @@ void carregajogo() {
     // 3. and 4. nineteen whole numbers; a short or garbled file stores nothing
     ValoresSave v{};
     int64_t soma = 0;
-    if (!ReadWholeFile(ARQUIVOSAVE, bytes) || !lelinhassave(std::string(bytes.begin(), bytes.end()), v, soma)) {
+    if (!ReadWholeFile(ARQUIVOSAVE, bytes)) {  // there, but closed to the game (permissions)
+        mostraerro(ILEGIVEL);
+        return;
+    }
+    if (!lelinhassave(std::string(bytes.begin(), bytes.end()), v, soma)) {
         mostraerro(INVALIDO);
         return;
     }
-    // 5. the sum of the values as stored, then what the game can play
+    // 5. the sum of the values as stored, then whether play can have made them
     ValoresSave antes = valoressalvos();
     guardavalores(v);
     if (soma != somaverificacao(valoressalvos())) {

@@ -21,11 +21,16 @@ std::vector<std::string> linhassave();
 bool lelinhassave(const std::string& texto, ValoresSave& v, int64_t& soma);
 // Stores the values into `missao` and `heroisalvo`, keeping the low 8 or 16 bits of each field.
 void guardavalores(const ValoresSave& v);
-// Whether the stored values can be played: a mission 1..12, items 0..34, technique levels 0..3.
+// Whether the stored values are what play can produce: a mission 1..12, items 0..34, and a hero
+// whose level (1..15), technique points and levels and attributes fit together.
 bool valoresjogaveis();
 
-// Writes the whole file, or nothing; a failure keeps the old file and says so on the message line.
+// What the briefing shows for a moment after a save that worked.
+inline constexpr const char* JOGOSALVO = "JOGO SALVO.";
+// Writes the whole file, or nothing, and says on the briefing's message line which it was; a
+// failure keeps the old file.
 bool salvajogo();
 // Reads the file into `missao` and `heroisalvo` and goes to the briefing; a bad file goes to the
-// error screen with "Arquivo  Vorlandocraft.sav  inválido.". No file: nothing happens.
+// error screen with "Arquivo  Vorlandocraft.sav  inválido.", a file that cannot be opened with
+// "Arquivo  Vorlandocraft.sav  não pôde ser lido.". No file: nothing happens.
 void carregajogo();

@@ -39,22 +39,27 @@ void selecionacaixa() {
     }
 }
 
-// 3-4. Living units push structures out of a selection, own units push enemies out.
+// 3-4. Living units push structures out of a selection; then, of what is left, own units push
+// enemies out. The second rule looks at what the first one left: a box over an own tower and a
+// monster keeps the monster.
+bool algumselecionado(bool (*teste)(const Unidade&)) {
+    for (int32_t i = 1; i <= MAXUNIDADES; i++)
+        if (unidades[i].tipo != 0 && unidades[i].selecionado && teste(unidades[i])) return true;
+    return false;
+}
+void descarta(bool (*teste)(const Unidade&)) {
+    for (int32_t i = 1; i <= MAXUNIDADES; i++)
+        if (unidades[i].tipo != 0 && teste(unidades[i])) unidades[i].selecionado = false;
+}
+bool vivo(const Unidade& a) { return a.organico; }
+bool estrutura(const Unidade& a) { return !a.organico; }
+bool aliado(const Unidade& a) { return !a.inimigo; }
+bool inimigo(const Unidade& a) { return a.inimigo; }
+
 void filtraselecao() {
     if (pausa) return;
-    bool vivo = false, aliado = false;
-    for (int32_t i = 1; i <= MAXUNIDADES; i++) {
-        const Unidade& a = unidades[i];
-        if (a.tipo == 0 || !a.selecionado) continue;
-        vivo = vivo || a.organico;
-        aliado = aliado || !a.inimigo;
-    }
-    for (int32_t i = 1; i <= MAXUNIDADES; i++) {
-        Unidade& a = unidades[i];
-        if (a.tipo == 0 || !a.selecionado) continue;
-        if (vivo && !a.organico) a.selecionado = false;
-        if (aliado && a.inimigo) a.selecionado = false;
-    }
+    if (algumselecionado(vivo)) descarta(estrutura);
+    if (algumselecionado(aliado)) descarta(inimigo);
 }
 
 // 5. The main unit: the one with most HP, living before structures, own before enemies.

@@ -75,11 +75,11 @@ void FormKeyDown(int32_t key) {
     if (key == VK_ESCAPE) esc();
     // 12-14. F1 the hero, F2 the options menu, F3 the cheat page
     if (key == VK_F1 && menu == 0 && mousenum == 0) selecionaheroi();
-    if (key == VK_F1 + 1 && menu == 0 && mousenum == 0) {
+    if (key == VK_F1 + 1 && menu == 0 && mousenum == 0 && menupermitido()) {
         menu = 1;
         existesave = FileExists("Vorlandocraft.sav");
     }
-    if (key == VK_F1 + 2 && menu == 0 && mousenum == 0 && arquivoanselva && !derrotado) menu = 5;
+    if (key == VK_F1 + 2 && menu == 0 && mousenum == 0 && arquivoanselva && menupermitido()) menu = 5;
     // 16. Alt shows every unit's bars, when no menu page is open
     if (key == VK_MENU && menu == 0) mostrahptodos = !mostrahptodos;
     // 17. hot keys

@@ -1,7 +1,11 @@
 // Files in the working folder; names are matched without regard to case, one folder level at a time.
 #include "media/media.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -62,23 +66,57 @@ bool ReadWholeFile(const std::string& name, std::vector<uint8_t>& out) {
     return bool(f) || f.gcount() == std::streamsize(size);
 }
 
+namespace {
+
+// All of `texto` into the open file, however many calls it takes.
+bool escrevetudo(int fd, const std::string& texto) {
+    size_t feito = 0;
+    while (feito < texto.size()) {
+        ssize_t n = ::write(fd, texto.data() + feito, texto.size() - feito);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        feito += size_t(n);
+    }
+    return true;
+}
+
+// The folder's entry for the renamed file reaches the disk too.
+void sincronizapasta(const fs::path& arquivo) {
+    fs::path pasta = arquivo.parent_path();
+    int fd = ::open(pasta.empty() ? "." : pasta.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
 bool WriteTextLines(const std::string& name, const std::vector<std::string>& lines) {
     std::string path = FindFile(name);
     if (path.empty()) path = name;
     std::string tmp = path + ".tmp";
-    {
-        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
-        if (!f) return false;
-        for (const std::string& l : lines) f << l << "\r\n";
-        f.flush();
-        if (!f) {
-            f.close();
-            std::remove(tmp.c_str());
-            return false;
-        }
-    }
+    std::string texto;
+    for (const std::string& l : lines) texto += l + "\r\n";
+    // 1. a temporary file left by a write that was cut short goes first, so the new one is a
+    // fresh file of its own (a leftover link would otherwise be written through)
     std::error_code ec;
+    auto antigo = fs::symlink_status(tmp, ec);
+    if (!ec && (fs::is_regular_file(antigo) || fs::is_symlink(antigo))) ::unlink(tmp.c_str());
+    // 2. the lines, on the disk before the rename, so a power cut leaves the old save or the new one
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0) return false;
+    bool certo = escrevetudo(fd, texto) && ::fsync(fd) == 0;
+    certo = ::close(fd) == 0 && certo;
+    if (!certo) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    // 3. the new file takes the old one's place in one step
     fs::rename(tmp, path, ec);
-    if (ec) std::remove(tmp.c_str());
-    return !ec;
+    if (ec) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    sincronizapasta(path);
+    return true;
 }

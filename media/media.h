@@ -85,14 +85,18 @@ Cor BackPixel(int32_t x, int32_t y);                         // black outside th
 
 // ---------------------------------------------------------------------------------------------
 // Text: one serif face (TeX Gyre Pagella), sizes in points at 96 dots per inch, UTF-8 strings.
+// A size's cell is round(size x 96 / 72) pixels high (13 at size 10); letters stand on whole
+// pixels, without kerning, so the width of a text is the sum of its letters' widths.
 // ---------------------------------------------------------------------------------------------
 
 // Opens the font; false with a reason when the face file or the font library is missing.
 bool InitText(std::string& why);
 int32_t TextWidth(const std::string& text, int32_t size);
-int32_t TextHeight(int32_t size);
-// Draws text with its top-left corner at (x, y), transparent background.
-void TextOut(int32_t x, int32_t y, const std::string& text, int32_t size, Cor c);
+int32_t TextHeight(int32_t size);  // the cell
+// Draws text with its cell's top-left corner at (x, y), transparent background; the character at
+// 1-based position `letter`, if any, in colour `lettercolour` instead.
+void TextOut(int32_t x, int32_t y, const std::string& text, int32_t size, Cor c, int32_t letter = 0,
+             Cor lettercolour = {});
 // The first `n` characters (not bytes) of a UTF-8 string, and the `k`-th (1-based) character.
 std::string Utf8Prefix(const std::string& text, int32_t n);
 std::string Utf8Char(const std::string& text, int32_t k);
@@ -145,6 +149,7 @@ struct Manipuladores {
     std::function<void(BotaoMouse b, int32_t x, int32_t y)> mousedown;
     std::function<void(BotaoMouse b, int32_t x, int32_t y)> mouseup;
     std::function<void(int32_t x, int32_t y)> mousemove;
+    std::function<void(int32_t vk)> keyup;  // after the held state dropped the key; the game itself needs none
     std::function<void()> tick;  // the frame timer
 };
 extern Manipuladores manipuladores;
@@ -167,7 +172,8 @@ bool KeyHeld(int32_t vk);
 std::string FindFile(const std::string& name);   // the real path, or "" when there is none
 bool FileExists(const std::string& name);
 bool ReadWholeFile(const std::string& name, std::vector<uint8_t>& out);
-// Writes text lines (CR LF) whole or not at all: a temporary file then a rename.
+// Writes text lines (CR LF) whole or not at all: a fresh temporary file (a leftover one is
+// removed first), flushed to the disk with its folder around a rename over the old file.
 bool WriteTextLines(const std::string& name, const std::vector<std::string>& lines);
 
 // ---------------------------------------------------------------------------------------------
@@ -185,18 +191,24 @@ double RandomReal();            // uniform in [0, 1)
 
 struct OpcoesVideo {
     bool fullscreen = false;
-    int32_t scale = 0;  // 0: fit the desktop
+    int32_t scale = 0;  // 0: the largest 4:3 window that fits the usable desktop
 };
 
-// Opens the SDL window and audio; false with a reason (no display, ...). Audio failing is not fatal.
-bool OpenSdl(const OpcoesVideo& o, std::string& why);
-// Runs the SDL event loop: events go to `manipuladores`, the tick fires every TimerInterval ms
-// while the window is active. Returns when QuitLoop was called.
+enum class AberturaTela { ok, semtela, escalagrande };
+// Opens the SDL window and audio; otherwise a reason in `why`: no display (semtela), or a whole
+// scale that does not fit the usable desktop (escalagrande). Audio failing is not fatal.
+AberturaTela OpenSdl(const OpcoesVideo& o, std::string& why);
+// Runs the SDL event loop: events go to `manipuladores`; between ticks it sleeps until the next one
+// is due (TimerInterval ms after the last) or an event comes. No tick fires while the window is not
+// the active one; the last frame is painted again whenever the window shows it. Returns when
+// QuitLoop was called.
 void RunSdlLoop();
 void SetTimerInterval(int32_t ms);
 int32_t TimerInterval();
-void Present();                  // shows the back buffer (headless: counts the frame)
-void SetFullScreen(bool on);     // reinitialises the display in the other mode
+void Present();                  // shows the back buffer (headless: nothing)
+void SetFullScreen(bool on);     // full screen letterboxed, or back to the window's own size and place
+// While off, the window's keys, buttons and pointer do not reach the game (a recording is playing).
+void SetLiveInput(bool on);
 void QuitLoop();                 // releases the pointer and ends the loop after this tick
 bool QuitRequested();
 

@@ -14,3 +14,5 @@ struct Plataforma {
 
 Plataforma& plataforma();
 void usaplataforma(Plataforma* p);  // null returns to the headless back end
+bool entradadojogador();            // SetLiveInput's switch
+void novolaco();                    // a window opened anew: no request to leave its loop yet

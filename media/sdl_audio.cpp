@@ -32,11 +32,11 @@ static Mix_Chunk* pedaco(WaveItem& w) {
         Mix_Chunk* c = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
         if (!c) return nullptr;
         w.handle = std::shared_ptr<void>(c, [](void* p) {
-            if (somaberto) {
+            if (somaberto)
                 for (int ch = 0; ch < Mix_AllocateChannels(-1); ch++)
                     if (Mix_GetChunk(ch) == p) Mix_HaltChannel(ch);
-                Mix_FreeChunk(static_cast<Mix_Chunk*>(p));
-            }
+            // also once the device is closed: the lists outlive it when the program ends
+            Mix_FreeChunk(static_cast<Mix_Chunk*>(p));
         });
     }
     return static_cast<Mix_Chunk*>(w.handle.get());

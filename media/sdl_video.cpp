@@ -1,91 +1,137 @@
-// SDL back end, display and loop: a borderless window scaled to fit the desktop, the back buffer
-// streamed into a texture and letterboxed, events handed to the game, the timer driving the tick.
-#include "media/sdl_interno.h"
-#include "media/sdl_eventos.h"
-#include "media/teclas.h"
-
+// SDL back end, the picture: a borderless window the largest 4:3 size that fits the usable desktop
+// (or a whole multiple asked for), the frame scaled sharp by the program itself into the window's
+// own surface, and full screen letterboxed. Scaling here rather than through a renderer keeps the
+// picture the same on every machine and costs little where OpenGL is done in software.
 #include <SDL2/SDL.h>
 
 #include <algorithm>
 #include <cstring>
-#include <cmath>
+#include <vector>
+
+#include "media/escala.h"
+#include "media/sdl_interno.h"
 
 namespace {
 
 SDL_Window* janela = nullptr;
-SDL_Renderer* desenhista = nullptr;
-SDL_Texture* textura = nullptr;
-bool ativa = true;  // the timer fires only while the window is active
+Escalador escalador;
+std::vector<uint32_t> ultimoquadro;      // the frame last presented, painted again on expose
+std::vector<uint32_t> intermediario;     // for a window surface of another pixel format
+Encaixe quadro{0, 0, LARGURATELA, ALTURATELA};  // where the frame lies in the window
+bool refazer = true;                     // bars and frame to be laid out for the surface's size
+int32_t superficiel = -1, superficiea = -1;
+
+// Full screen, and the window's place and size to come back to.
+bool cheia = false;
+bool cheiapelamao = false;  // no window manager: the window itself covers the screen
+SDL_Rect guardada{0, 0, 0, 0};
+
+void mostra(bool tudo) {
+    if (!janela || ultimoquadro.empty()) return;
+    SDL_Surface* s = SDL_GetWindowSurface(janela);
+    if (!s) return;
+    if (refazer || s->w != superficiel || s->h != superficiea) {
+        superficiel = s->w;
+        superficiea = s->h;
+        // a window of its own size holds the frame whole; a screen gets black bars around it
+        quadro = encaixe43(s->w, s->h);
+        escalador.prepara(quadro.w, quadro.h);
+        SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
+        refazer = false;
+        tudo = true;
+    }
+    const bool direto = s->format->BytesPerPixel == 4 && s->format->Rmask == 0xFF0000u &&
+                        s->format->Gmask == 0x00FF00u && s->format->Bmask == 0x0000FFu;
+    if (direto) {
+        if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
+        uint32_t* p = static_cast<uint32_t*>(s->pixels) + size_t(quadro.y) * size_t(s->pitch / 4) + size_t(quadro.x);
+        escalador.escala(ultimoquadro.data(), p, s->pitch / 4);
+        if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+    } else {
+        // another pixel format: scaled apart, then converted by SDL's blit
+        intermediario.resize(size_t(quadro.w) * size_t(quadro.h));
+        escalador.escala(ultimoquadro.data(), intermediario.data(), quadro.w);
+        SDL_Surface* t = SDL_CreateRGBSurfaceWithFormatFrom(intermediario.data(), quadro.w, quadro.h, 32, quadro.w * 4,
+                                                            SDL_PIXELFORMAT_RGB888);
+        if (!t) return;
+        SDL_Rect r{quadro.x, quadro.y, quadro.w, quadro.h};
+        SDL_BlitSurface(t, nullptr, s, &r);
+        SDL_FreeSurface(t);
+    }
+    if (tudo) {
+        SDL_UpdateWindowSurface(janela);
+    } else {
+        SDL_Rect r{quadro.x, quadro.y, quadro.w, quadro.h};
+        SDL_UpdateWindowSurfaceRects(janela, &r, 1);
+    }
+}
+
+void telacheia(bool on) {
+    if (!janela || on == cheia) return;
+    if (on) {
+        SDL_GetWindowPosition(janela, &guardada.x, &guardada.y);
+        SDL_GetWindowSize(janela, &guardada.w, &guardada.h);
+        cheiapelamao = !sdltemgerenciador(janela);
+        if (cheiapelamao) {
+            // nobody to ask: the window covers its screen itself
+            SDL_Rect d;
+            if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(janela)), &d) != 0) return;
+            SDL_SetWindowPosition(janela, d.x, d.y);
+            SDL_SetWindowSize(janela, d.w, d.h);
+            SDL_RaiseWindow(janela);
+        } else {
+            SDL_SetWindowFullscreen(janela, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        }
+    } else {
+        if (!cheiapelamao) SDL_SetWindowFullscreen(janela, 0);
+        SDL_SetWindowSize(janela, guardada.w, guardada.h);
+        SDL_SetWindowPosition(janela, guardada.x, guardada.y);
+    }
+    cheia = on;
+    refazer = true;
+    mostra(true);
+}
 
 struct Sdl : Plataforma {
     void present() override {
-        SDL_UpdateTexture(textura, nullptr, backbuffer, LARGURATELA * 4);
-        SDL_SetRenderDrawColor(desenhista, 0, 0, 0, 255);
-        SDL_RenderClear(desenhista);
-        SDL_RenderCopy(desenhista, textura, nullptr, nullptr);
-        SDL_RenderPresent(desenhista);
+        ultimoquadro.assign(&backbuffer[0][0], &backbuffer[0][0] + size_t(LARGURATELA) * ALTURATELA);
+        mostra(false);
     }
     void play(WaveList& list, int32_t index) override { sdltoca(list, index); }
     void stop(WaveList& list, int32_t index) override { sdlpara(list, index); }
     void initsound() override { sdlabresom(); }
-    void fullscreen(bool on) override { SDL_SetWindowFullscreen(janela, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0); }
+    void fullscreen(bool on) override { telacheia(on); }
     bool headless() const override { return false; }
 } sdl;
 
-// The largest scale, in quarter steps, at which the window fits the usable desktop.
-double escalaajustada(int32_t pedida) {
-    if (pedida > 0) return pedida;
-    SDL_Rect area;
-    if (SDL_GetDisplayUsableBounds(0, &area) != 0) return 1.0;
-    double s = std::min(area.w / double(LARGURATELA), area.h / double(ALTURATELA));
-    return std::max(1.0, std::floor(s * 4.0) / 4.0);
+// The usable part of the desktop (without panels), or the whole screen when that is unknown.
+SDL_Rect areautil() {
+    SDL_Rect a{0, 0, LARGURATELA, ALTURATELA};
+    if (SDL_GetDisplayUsableBounds(0, &a) != 0 || a.w <= 0 || a.h <= 0) SDL_GetDisplayBounds(0, &a);
+    return a;
 }
-
-// Mouse positions arrive in the 800 x 600 logical space; the letterbox bars lie outside it.
-bool dentro(int32_t x, int32_t y) { return x >= 0 && y >= 0 && x < LARGURATELA && y < ALTURATELA; }
 
 }  // namespace
 
-bool SdlWindowActive() { return ativa; }
-
-void SdlEvent(const SDL_Event& e) {
-    switch (e.type) {
-        case SDL_QUIT: QuitLoop(); break;
-        case SDL_WINDOWEVENT:
-            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_MINIMIZED) ativa = false;
-            if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED || e.window.event == SDL_WINDOWEVENT_RESTORED) ativa = true;
-            break;
-        case SDL_KEYDOWN: {
-            int32_t vk = VirtualKeyOf(e.key.keysym.sym);
-            if (vk == 0) break;
-            SetKeyHeld(vk, true);
-            if (!e.key.repeat && manipuladores.keydown) manipuladores.keydown(vk);  // auto-repeat is not a new press
-            break;
-        }
-        case SDL_KEYUP: SetKeyHeld(VirtualKeyOf(e.key.keysym.sym), false); break;
-        case SDL_MOUSEMOTION: {
-            int32_t x = std::clamp(e.motion.x, 0, LARGURATELA - 1), y = std::clamp(e.motion.y, 0, ALTURATELA - 1);
-            if (manipuladores.mousemove) manipuladores.mousemove(x, y);
-            break;
-        }
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP: {
-            if (!dentro(e.button.x, e.button.y)) break;  // clicks in the bars are ignored
-            if (e.button.button != SDL_BUTTON_LEFT && e.button.button != SDL_BUTTON_RIGHT) break;
-            BotaoMouse b = e.button.button == SDL_BUTTON_LEFT ? BOTAOESQUERDO : BOTAODIREITO;
-            auto& h = e.type == SDL_MOUSEBUTTONDOWN ? manipuladores.mousedown : manipuladores.mouseup;
-            if (h) h(b, e.button.x, e.button.y);
-            break;
-        }
-        default: break;
-    }
+void sdlrepinta() { mostra(true); }
+void sdlnovotamanho() {
+    refazer = true;
+    mostra(true);
 }
 
+bool sdlparaojogo(int32_t wx, int32_t wy, int32_t& x, int32_t& y) {
+    if (quadro.w <= 0 || quadro.h <= 0) return false;
+    // floor division, so that a point left of or above the frame stays outside it
+    auto chao = [](int64_t a, int64_t b) { return int32_t(a >= 0 ? a / b : -((-a + b - 1) / b)); };
+    x = chao(int64_t(wx - quadro.x) * LARGURATELA, quadro.w);
+    y = chao(int64_t(wy - quadro.y) * ALTURATELA, quadro.h);
+    return x >= 0 && y >= 0 && x < LARGURATELA && y < ALTURATELA;
+}
 
-bool OpenSdl(const OpcoesVideo& o, std::string& why) {
+AberturaTela OpenSdl(const OpcoesVideo& o, std::string& why) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         why = std::string("não foi possível abrir a tela: ") + SDL_GetError();
-        return false;
+        return AberturaTela::semtela;
     }
     // SDL falls back to an invisible off-screen driver when there is no display; a player would see
     // nothing, so that counts as no display unless the driver was asked for by name.
@@ -94,52 +140,60 @@ bool OpenSdl(const OpcoesVideo& o, std::string& why) {
     if (driver && (!SDL_strcmp(driver, "offscreen") || !SDL_strcmp(driver, "dummy")) && !(pedido && !SDL_strcmp(pedido, driver))) {
         why = "nenhuma tela disponível (DISPLAY e WAYLAND_DISPLAY não definidos)";
         SDL_Quit();
-        return false;
+        return AberturaTela::semtela;
     }
-    double s = escalaajustada(o.scale);
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, s == std::floor(s) ? "nearest" : "linear");
-    Uint32 flags = SDL_WINDOW_BORDERLESS | (o.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    janela = SDL_CreateWindow("Vorlandocraft", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, int(LARGURATELA * s),
-                              int(ALTURATELA * s), flags);
+    // on X11 the window's own surface is a shared-memory image: cheaper than a texture drawn by a
+    // software OpenGL, which is what SDL would otherwise put behind it
+    if (driver && !SDL_strcmp(driver, "x11")) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_Rect area = areautil();
+    Encaixe e;
+    if (o.scale > 0) {
+        e.w = LARGURATELA * o.scale;
+        e.h = ALTURATELA * o.scale;
+        if (e.w > area.w || e.h > area.h) {
+            int32_t maior = std::min(area.w / LARGURATELA, area.h / ALTURATELA);
+            why = "a escala " + std::to_string(o.scale) + " (" + std::to_string(e.w) + " x " + std::to_string(e.h) +
+                  ") não cabe na área livre da tela (" + std::to_string(area.w) + " x " + std::to_string(area.h) + "); " +
+                  (maior >= 1 ? "a maior que cabe é " + std::to_string(maior) : std::string("nenhuma escala inteira cabe"));
+            SDL_Quit();
+            return AberturaTela::escalagrande;
+        }
+    } else {
+        e = encaixe43(area.w, area.h);
+        if (e.w < LARGURATELA / 2) e = Encaixe{0, 0, LARGURATELA / 2, ALTURATELA / 2};  // an absurd desktop
+    }
+    janela = SDL_CreateWindow("Vorlandocraft", area.x + std::max(0, (area.w - e.w) / 2),
+                              area.y + std::max(0, (area.h - e.h) / 2), e.w, e.h, SDL_WINDOW_BORDERLESS);
     if (!janela) {
         why = std::string("não foi possível criar a janela: ") + SDL_GetError();
         SDL_Quit();
-        return false;
+        return AberturaTela::semtela;
     }
-    desenhista = SDL_CreateRenderer(janela, -1, SDL_RENDERER_ACCELERATED);
-    if (!desenhista) desenhista = SDL_CreateRenderer(janela, -1, SDL_RENDERER_SOFTWARE);
-    if (!desenhista) {
+    if (!SDL_GetWindowSurface(janela)) {
         why = std::string("não foi possível desenhar na janela: ") + SDL_GetError();
         SDL_DestroyWindow(janela);
+        janela = nullptr;
         SDL_Quit();
-        return false;
+        return AberturaTela::semtela;
     }
-    SDL_RenderSetLogicalSize(desenhista, LARGURATELA, ALTURATELA);
-    textura = SDL_CreateTexture(desenhista, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, LARGURATELA, ALTURATELA);
+    refazer = true;
+    cheia = false;
+    novolaco();
+    ultimoquadro.assign(size_t(LARGURATELA) * ALTURATELA, 0);
     SDL_ShowCursor(SDL_DISABLE);  // the game draws its own pointer
     if (!sdlabresom()) SDL_Log("Sem som: %s", SDL_GetError());  // the game keeps running silently
     usaplataforma(&sdl);
-    return true;
+    if (o.fullscreen) telacheia(true);
+    return AberturaTela::ok;
 }
 
-void RunSdlLoop() {
-    Uint64 ultimo = SDL_GetTicks64();
-    while (!QuitRequested()) {
-        SDL_Event e;
-        while (SDL_PollEvent(&e)) SdlEvent(e);
-        Uint64 agora = SDL_GetTicks64();
-        if (ativa && agora - ultimo >= Uint64(TimerInterval())) {
-            ultimo = agora;
-            if (manipuladores.tick) manipuladores.tick();
-        } else {
-            SDL_Delay(1);
-        }
-    }
+void sdlfechajanela() {
     SDL_SetWindowGrab(janela, SDL_FALSE);
     sdlfechasom();
     usaplataforma(nullptr);
-    SDL_DestroyTexture(textura);
-    SDL_DestroyRenderer(desenhista);
     SDL_DestroyWindow(janela);
+    janela = nullptr;
+    ultimoquadro.clear();
+    quadro = Encaixe{0, 0, LARGURATELA, ALTURATELA};
     SDL_Quit();
 }

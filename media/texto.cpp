@@ -1,12 +1,23 @@
-// Text on the back buffer: one serif face through SDL_ttf, each size opened once, rendered strings cached.
+// Text on the back buffer: one serif face through SDL_ttf, laid out here letter by letter on whole
+// pixels, without kerning, the way the game's layouts were measured.
+//
+// A size in points is a cell of round(size x 96 / 72) pixels (13 at size 10). The face is scaled so
+// that its tallest accented capital and its deepest descender share that cell, and every line of a
+// size has its baseline at the same row of the cell: the top of the accents, whatever the letters.
+// SDL_ttf renders each letter alone and this file places it, so a letter drawn alone at the width of
+// the text before it lands on its own pixels in the whole line.
 #include "media/media.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_ttf.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -17,98 +28,225 @@ const char* const caminhosfonte[] = {
     "/usr/share/fonts/truetype/tex-gyre/texgyrepagella-regular.otf",
 };
 
-std::string caminhofonte;
-TTF_Font* fontes[256];  // by point size, opened on first use
+// The letters that reach highest and lowest in the game's texts: the accented capitals of
+// Portuguese, and the letters and marks that hang below the line.
+const char32_t altas[] = {U'Á', U'À', U'Â', U'Ã', U'É', U'Ê', U'Í', U'Ó', U'Ô', U'Õ', U'Ú', U'Ü'};
+const char32_t baixas[] = {U'g', U'j', U'p', U'q', U'y', U'Ç', U'ç', U',', U';'};
 
-// A rendered string: its coverage mask and the width the layout uses.
-struct Mascara {
-    int32_t w = 0, h = 0, largura = 0;
+// The face is opened once and set to each size's pixels per em when a letter of that size is first
+// needed; at 72 dots per inch a point is a pixel, so the size asked of SDL_ttf is the pixels per em.
+TTF_Font* fonte = nullptr;
+double alturaunidades = 1;  // accent top to descender bottom, in ems
+// The reach is measured unhinted at a large size, where a pixel is one unit of the usual
+// 1000-unit em.
+constexpr int32_t PPEMMEDIDA = 1000;
+
+// One size: its cell, the pixels per em the face is drawn at, and the baseline's row in the cell.
+struct Medida {
+    int32_t celula = 0, ppem = 0, base = 0;
+};
+Medida medidas[256];
+
+// One letter at one size: its coverage picture, where it stands from the pen, and its advance.
+struct Glifo {
+    int32_t esquerda = 0, topo = 0, w = 0, h = 0, avanco = 0;
     std::vector<uint8_t> alfa;
 };
-std::unordered_map<std::string, Mascara> cache;
+std::unordered_map<uint64_t, Glifo> glifos;
+int32_t ppemativo = 0;
+// Coverage is mixed linearly over the buffer, which makes light letters on dark ground look thinner
+// than they are; a gamma of 1.5 on the coverage gives them back their weight.
+uint8_t gama[256];
 
-TTF_Font* fonte(int32_t size) {
-    if (size < 1) size = 1;
-    if (size > 255) size = 255;
-    if (!fontes[size] && !caminhofonte.empty()) {
-        fontes[size] = TTF_OpenFontDPI(caminhofonte.c_str(), size, 96, 96);
-        if (fontes[size]) TTF_SetFontHinting(fontes[size], TTF_HINTING_LIGHT);
-    }
-    return fontes[size];
-}
+int32_t limita(int32_t size) { return std::clamp(size, 1, 255); }
 
-const Mascara& mascara(const std::string& text, int32_t size) {
-    std::string chave(1, char(size & 255));
-    chave += text;
-    auto found = cache.find(chave);
-    if (found != cache.end()) return found->second;
-    if (cache.size() > 4000) cache.clear();  // a bounded cache: menus and numbers repeat every frame
-    Mascara& m = cache[chave];
-    TTF_Font* f = fonte(size);
-    if (!f || text.empty()) return m;
-    int w = 0, h = 0;
-    TTF_SizeUTF8(f, text.c_str(), &w, &h);
-    m.largura = w;
-    SDL_Color white{255, 255, 255, 255};
-    SDL_Surface* s = TTF_RenderUTF8_Blended(f, text.c_str(), white);
-    if (!s) return m;
-    SDL_Surface* conv = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(s);
-    if (!conv) return m;
-    m.w = conv->w;
-    m.h = conv->h;
-    m.alfa.resize(size_t(m.w) * m.h);
-    for (int32_t y = 0; y < m.h; y++) {
-        const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<uint8_t*>(conv->pixels) + size_t(y) * conv->pitch);
-        for (int32_t x = 0; x < m.w; x++) m.alfa[size_t(y) * m.w + x] = uint8_t(row[x] >> 24);
-    }
-    SDL_FreeSurface(conv);
-    return m;
-}
-
-}  // namespace
-
-bool InitText(std::string& why) {
-    if (!TTF_WasInit() && TTF_Init() != 0) {
-        why = std::string("a biblioteca de fontes não abriu: ") + TTF_GetError();
-        return false;
-    }
-    if (caminhofonte.empty()) {
-        if (const char* env = std::getenv("VORLANDO_FONT")) caminhofonte = env;
-        for (const char* c : caminhosfonte)
-            if (caminhofonte.empty() && std::filesystem::exists(c)) caminhofonte = c;
-    }
-    if (caminhofonte.empty() || !fonte(10)) {
-        why = "a fonte TeX Gyre Pagella não foi encontrada (pacote fonts-texgyre)";
-        caminhofonte.clear();
-        return false;
-    }
+bool ativa(int32_t ppem) {
+    if (ppemativo == ppem) return true;
+    if (TTF_SetFontSizeDPI(fonte, ppem, 72, 72) != 0) return false;
+    ppemativo = ppem;
     return true;
 }
 
-int32_t TextWidth(const std::string& text, int32_t size) { return mascara(text, size).largura; }
+const Glifo& carregaglifo(char32_t cp, int32_t size);
 
-int32_t TextHeight(int32_t size) {
-    TTF_Font* f = fonte(size);
-    return f ? TTF_FontHeight(f) : 0;
+const Medida& medida(int32_t size) {
+    size = limita(size);
+    Medida& m = medidas[size];
+    if (m.celula || !fonte) return m;
+    m.celula = std::max<int32_t>(1, std::lround(size * 96.0 / 72.0));
+    m.ppem = std::max<int32_t>(1, std::lround(m.celula / alturaunidades));
+    // the baseline sits where the highest accent, as the rasteriser actually draws it, touches the
+    // cell's top row
+    m.base = 0;
+    for (char32_t c : altas) m.base = std::max(m.base, carregaglifo(c, size).topo);
+    m.base = std::min(m.base, m.celula);
+    return m;
 }
 
-void TextOut(int32_t x, int32_t y, const std::string& text, int32_t size, Cor c) {
-    const Mascara& m = mascara(text, size);
-    int32_t x0 = std::max(0, -x), x1 = std::min(m.w, LARGURATELA - x);
-    int32_t y0 = std::max(0, -y), y1 = std::min(m.h, ALTURATELA - y);
+// The letter's coverage as SDL_ttf renders it alone: white on a transparent surface, the coverage in
+// the alpha channel. SDL_ttf puts the pen at column max(0, -left) of that surface and the baseline at
+// row max(ascent, top), so the letter's box starts at column max(0, left), row max(0, ascent - top).
+void rendeglifo(Glifo& g, char32_t cp) {
+    SDL_Surface* s = TTF_RenderGlyph32_Blended(fonte, Uint32(cp), SDL_Color{255, 255, 255, 255});
+    if (!s) return;
+    SDL_Surface* argb = s;
+    if (s->format->format != SDL_PIXELFORMAT_ARGB8888) {
+        argb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
+        SDL_FreeSurface(s);
+        if (!argb) return;
+    }
+    if (SDL_LockSurface(argb) == 0) {
+        const int32_t x0 = std::max(0, g.esquerda), y0 = std::max(0, TTF_FontAscent(fonte) - g.topo);
+        g.alfa.assign(size_t(g.w) * g.h, 0);
+        for (int32_t y = 0; y < g.h && y0 + y < argb->h; y++) {
+            const auto* row =
+                reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + ptrdiff_t(y0 + y) * argb->pitch);
+            for (int32_t x = 0; x < g.w && x0 + x < argb->w; x++) g.alfa[size_t(y) * g.w + x] = gama[row[x0 + x] >> 24];
+        }
+        SDL_UnlockSurface(argb);
+    }
+    SDL_FreeSurface(argb);
+}
+
+const Glifo& carregaglifo(char32_t cp, int32_t size) {
+    static const Glifo vazio;
+    uint64_t chave = (uint64_t(size) << 32) | cp;
+    auto achado = glifos.find(chave);
+    if (achado != glifos.end()) return achado->second;
+    if (!fonte || !medida(size).ppem) return vazio;
+    if (glifos.size() > 20000) glifos.clear();  // bounded: the game's texts use a few hundred letters
+    Glifo& g = glifos[chave];
+    if (!ativa(medidas[size].ppem)) return g;
+    int minx = 0, maxx = 0, miny = 0, maxy = 0, avanco = 0;
+    if (TTF_GlyphMetrics32(fonte, Uint32(cp), &minx, &maxx, &miny, &maxy, &avanco) != 0) return g;
+    g.esquerda = minx;
+    g.topo = maxy;
+    g.avanco = avanco;
+    if (maxx <= minx || maxy <= miny) return g;  // a space: an advance and nothing to draw
+    g.w = maxx - minx;
+    g.h = maxy - miny;
+    rendeglifo(g, cp);
+    if (g.alfa.empty()) g.w = g.h = 0;
+    return g;
+}
+
+// UTF-8 decoding by the same rule as the character counts below: a letter starts at every byte that
+// is not a continuation byte and takes the continuation bytes after it; a malformed sequence stands
+// for its first byte (Latin-1).
+std::u32string letras(const std::string& text) {
+    std::u32string r;
+    size_t i = 0;
+    while (i < text.size() && (uint8_t(text[i]) & 0xC0) == 0x80) i++;
+    while (i < text.size()) {
+        const uint8_t c = uint8_t(text[i]);
+        size_t j = i + 1;
+        while (j < text.size() && (uint8_t(text[j]) & 0xC0) == 0x80) j++;
+        const size_t n = j - i - 1;  // continuation bytes
+        const size_t esperado = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+        char32_t cp = c;
+        if (n == esperado && n > 0) {
+            cp = c & (0x3F >> n);
+            for (size_t k = i + 1; k < j; k++) cp = (cp << 6) | (uint8_t(text[k]) & 63);
+        }
+        r += cp;
+        i = j;
+    }
+    return r;
+}
+
+// The letter's coverage mixed over the back buffer in colour c.
+void pintaglifo(const Glifo& g, int32_t px, int32_t baseline, Cor c) {
+    const int32_t left = px + g.esquerda, top = baseline - g.topo;
+    const int32_t x0 = std::max(0, -left), x1 = std::min(g.w, LARGURATELA - left);
+    const int32_t y0 = std::max(0, -top), y1 = std::min(g.h, ALTURATELA - top);
     for (int32_t my = y0; my < y1; my++) {
-        const uint8_t* a = &m.alfa[size_t(my) * m.w];
-        uint32_t* dst = backbuffer[y + my] + x;
+        const uint8_t* a = &g.alfa[size_t(my) * g.w];
+        uint32_t* dst = backbuffer[top + my] + left;
         for (int32_t mx = x0; mx < x1; mx++) {
             uint32_t k = a[mx];
             if (!k) continue;
             uint32_t d = dst[mx];
             uint32_t r = (c.r * k + ((d >> 16) & 255) * (255 - k)) / 255;
-            uint32_t g = (c.g * k + ((d >> 8) & 255) * (255 - k)) / 255;
+            uint32_t gr = (c.g * k + ((d >> 8) & 255) * (255 - k)) / 255;
             uint32_t b = (c.b * k + (d & 255) * (255 - k)) / 255;
-            dst[mx] = (r << 16) | (g << 8) | b;
+            dst[mx] = (r << 16) | (gr << 8) | b;
         }
+    }
+}
+
+}  // namespace
+
+bool InitText(std::string& why) {
+    if (fonte) return true;
+    if (!TTF_WasInit()) {
+        // Small sizes keep their strokes: FreeType's rasteriser for this face thickens its thin stems
+        // a little when told so through its environment switch, which it reads once, as SDL_ttf
+        // starts it. The switch is set for that moment only, and a player's own setting of it wins.
+        const char* antes = std::getenv("FREETYPE_PROPERTIES");
+        std::string propriedades = antes ? antes : "";
+        if (propriedades.find("no-stem-darkening") == std::string::npos) {
+            const std::string nova = propriedades + (propriedades.empty() ? "" : " ") + "cff:no-stem-darkening=0";
+            setenv("FREETYPE_PROPERTIES", nova.c_str(), 1);
+        }
+        const int iniciou = TTF_Init();
+        if (antes) setenv("FREETYPE_PROPERTIES", propriedades.c_str(), 1);
+        else unsetenv("FREETYPE_PROPERTIES");
+        if (iniciou != 0) {
+            why = std::string("a biblioteca de fontes (SDL_ttf) não abriu: ") + TTF_GetError();
+            return false;
+        }
+    }
+    for (int32_t a = 0; a < 256; a++) gama[a] = uint8_t(std::lround(255.0 * std::pow(a / 255.0, 1 / 1.5)));
+    std::string caminho;
+    if (const char* env = std::getenv("VORLANDO_FONT")) caminho = env;
+    for (const char* c : caminhosfonte)
+        if (caminho.empty() && std::filesystem::exists(c)) caminho = c;
+    if (caminho.empty()) {
+        why = "a fonte TeX Gyre Pagella não foi encontrada (pacote fonts-texgyre)";
+        return false;
+    }
+    fonte = TTF_OpenFontDPI(caminho.c_str(), PPEMMEDIDA, 72, 72);
+    if (!fonte) {
+        why = "a fonte " + caminho + " não abriu: " + TTF_GetError();
+        return false;
+    }
+    // the face's own reach, from its outlines unhinted (a face without the letters falls back on
+    // its declared ascender and descender)
+    TTF_SetFontHinting(fonte, TTF_HINTING_NONE);
+    double alto = TTF_FontAscent(fonte), baixo = -TTF_FontDescent(fonte);
+    int minx = 0, maxx = 0, miny = 0, maxy = 0, avanco = 0;
+    for (char32_t c : altas)
+        if (TTF_GlyphMetrics32(fonte, Uint32(c), &minx, &maxx, &miny, &maxy, &avanco) == 0)
+            alto = std::max<double>(alto, maxy);
+    for (char32_t c : baixas)
+        if (TTF_GlyphMetrics32(fonte, Uint32(c), &minx, &maxx, &miny, &maxy, &avanco) == 0)
+            baixo = std::max<double>(baixo, -miny);
+    alturaunidades = std::max(0.5, (alto + baixo) / PPEMMEDIDA);
+    // the letters drawn: hinted lightly (snapped to whole pixels up and down only), and never
+    // kerned, since each is placed here
+    TTF_SetFontHinting(fonte, TTF_HINTING_LIGHT);
+    TTF_SetFontKerning(fonte, 0);
+    ppemativo = PPEMMEDIDA;
+    return true;
+}
+
+int32_t TextWidth(const std::string& text, int32_t size) {
+    size = limita(size);
+    int32_t w = 0;
+    for (char32_t c : letras(text)) w += carregaglifo(c, size).avanco;
+    return w;
+}
+
+int32_t TextHeight(int32_t size) { return medida(size).celula; }
+
+void TextOut(int32_t x, int32_t y, const std::string& text, int32_t size, Cor c, int32_t letter, Cor lettercolour) {
+    size = limita(size);
+    const int32_t baseline = y + medida(size).base;
+    int32_t n = 0;
+    for (char32_t l : letras(text)) {
+        const Glifo& g = carregaglifo(l, size);
+        pintaglifo(g, x, baseline, ++n == letter ? lettercolour : c);
+        x += g.avanco;
     }
 }
 

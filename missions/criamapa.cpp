@@ -101,11 +101,13 @@ void criamapa(uint8_t n) {
         for (int32_t r = 0; r < mapaaltura; r++) lepixel(c, r);
     // 10. The mini-map.
     poeminimapa();
-    // 11. The view starts on the hero, selected.
+    // 11. The view starts on the hero, selected as a click on him would select him, so that the
+    // first right click already sends him.
     for (int32_t u = 1; u <= MAXUNIDADES; u++)
         if (unidades[u].tipo != 0 && unidades[u].heroi) {
             camerax = arredonda(unidades[u].x) - 400;
             cameray = arredonda(unidades[u].y) - 250;
             select_ = uint8_t(u);
+            unidades[u].selecionado = true;
         }
 }

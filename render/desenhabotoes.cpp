@@ -1,5 +1,7 @@
 // Drawing the control list: command buttons with their tooltip, menu entries, check boxes and the
 // speed slider, in record order.
+#include <algorithm>
+
 #include "assets/listas.h"
 #include "input/mouse.h"
 #include "render/botoes.h"
@@ -74,11 +76,13 @@ void desenhacaixa(const Botao& r, bool sobre) {
     if (sobre) escrevetexto(r.posx + 30, r.posy, r.legenda, "", 10, LILAS, r.atalho);
 }
 
-// Style 4: the speed slider; a longer timer interval puts the knob further left.
+// Style 4: the speed slider; a longer timer interval puts the knob further left. The knob stays
+// on the bar: near the fastest speeds it rests against the bar's right end.
 void desenhadeslizante(const Botao& r, bool sobre) {
     escrevetexto(r.posx + 55, r.posy - 20, "VELOCIDADE DO JOGO", "c", 10, BRANCO_);
     DrawItem(DXImageListIcones, 17, r.posx, r.posy);
-    DrawItem(DXImageListIcones, 18, r.posx + 110 - velocidadejogo, r.posy - 1);
+    const int32_t indicador = ItemWidth(DXImageListIcones, 18);
+    DrawItem(DXImageListIcones, 18, std::min(r.posx + 110 - velocidadejogo, r.posx + 110 - indicador), r.posy - 1);
     if (sobre) escrevetexto(r.posx + 55, r.posy - 20, "VELOCIDADE DO JOGO", "c", 10, LILAS);
 }
 

@@ -20,12 +20,10 @@ void escrevetexto(int32_t x, int32_t y, const std::string& texto, const std::str
     int32_t d = 0;
     if (alinhamento == "c") d = arredonda(TextWidth(texto, tamanho) / 2.0);
     else if (alinhamento == "e") d = TextWidth(texto, tamanho);
-    // 2. shadow, then the letters
+    // 2. shadow, then the letters; the hot-key letter is the same letter of the same line in
+    // orange-red, so it covers its white letter exactly and leaves no white edge around it (it gets
+    // no shadow of its own: the line's shadow is already under it)
     TextOut(x - d + 1, y + 1, texto, tamanho, PRETO);
-    TextOut(x - d, y, texto, tamanho, cor);
-    // 3. the hot-key letter over its own letter, without a shadow of its own
-    if (tecla > 0 && tecla <= Utf8Length(texto)) {
-        int32_t w = TextWidth(Utf8Prefix(texto, tecla - 1), tamanho);
-        TextOut(x - d + w, y, Utf8Char(texto, tecla), tamanho, CORTECLA);
-    }
+    if (tecla > 0 && tecla <= Utf8Length(texto)) TextOut(x - d, y, texto, tamanho, cor, tecla, CORTECLA);
+    else TextOut(x - d, y, texto, tamanho, cor);
 }

@@ -14,6 +14,10 @@ void iniciamissaodireta(int32_t n) {
     // loading screen being on the error screen by then
     for (int p = 0; p < NUMPASTASCARGA && erro.empty(); p++) carregapasta(p);
     if (!erro.empty() || tela == 10) return;
+    abremissao(n);
+}
+
+void abremissao(int32_t n) {
     // 2. a new game ("INICIAR O JOGO") at mission n: the new-game hero
     novoheroisalvo();
     missao = uint8_t(n);

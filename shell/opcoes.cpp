@@ -4,9 +4,10 @@
 #include <charconv>
 
 const char* const ajudaopcoes =
-    "uso: vorlandocraft [--seed S] [--scale K] [--fullscreen] [--mission N]\n"
-    "     vorlandocraft --headless --ticks N [--seed S] [--input ARQ] [--shot T=ARQ.png]...\n"
-    "                   [--state T=ARQ.json]... [--sounds ARQ] [--mission N]\n";
+    "uso: vorlandocraft [--seed S] [--scale K] [--fullscreen] [--mission N] [--record ARQ] [--replay ARQ]\n"
+    "                   [--ticks N] [--shot T=ARQ.png]... [--state T=ARQ.json]...\n"
+    "     vorlandocraft --headless --ticks N [--seed S] [--input ARQ|-] [--shot T=ARQ.png]...\n"
+    "                   [--state T=ARQ.json]... [--sounds ARQ] [--mission N] [--record ARQ] [--replay ARQ]\n";
 
 static bool numero(const std::string& s, int64_t& v, int64_t minimo, int64_t maximo) {
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
@@ -34,12 +35,14 @@ bool leopcoes(const std::vector<std::string>& args, Opcoes& o, std::string& porq
         };
         if (a == "--headless") o.headless = true;
         else if (a == "--fullscreen") o.telacheia = true;
-        else if (a == "--ticks") { if (!temvalor || !numero(v, n, 0, 100000000)) return falta("um número de tiques"); o.ticks = int32_t(n); i++; }
+        else if (a == "--ticks") { if (!temvalor || !numero(v, n, 0, 100000000)) return falta("um número de tiques"); o.ticks = int32_t(n); o.temticks = true; i++; }
         else if (a == "--seed") { if (!temvalor || !numero(v, n, 0, INT64_MAX)) return falta("uma semente numérica"); o.semente = uint64_t(n); o.temsemente = true; i++; }
         else if (a == "--scale") { if (!temvalor || !numero(v, n, 1, 8)) return falta("uma escala de 1 a 8"); o.escala = int32_t(n); i++; }
         else if (a == "--mission") { if (!temvalor || !numero(v, n, 1, 12)) return falta("uma missão de 1 a 12"); o.missao = int32_t(n); i++; }
         else if (a == "--input") { if (!temvalor) return falta("um arquivo"); o.roteiro = v; i++; }
         else if (a == "--sounds") { if (!temvalor) return falta("um arquivo"); o.sons = v; i++; }
+        else if (a == "--record") { if (!temvalor) return falta("um arquivo"); o.grava = v; i++; }
+        else if (a == "--replay") { if (!temvalor) return falta("um arquivo"); o.reproduz = v; i++; }
         else if (a == "--shot" || a == "--state") {
             std::pair<int32_t, std::string> p;
             if (!temvalor || !tiqueearquivo(v, p)) return falta("TIQUE=ARQUIVO");
@@ -49,6 +52,15 @@ bool leopcoes(const std::vector<std::string>& args, Opcoes& o, std::string& porq
             porque = "opção desconhecida: " + a;
             return false;
         }
+    }
+    // a recording brings its own seed, mission and input
+    if (!o.reproduz.empty() && (o.temsemente || o.missao != 0 || !o.roteiro.empty())) {
+        porque = "--replay já traz a semente, a missão e a entrada: sem --seed, --mission ou --input";
+        return false;
+    }
+    if (o.roteiro == "-" && !o.headless) {
+        porque = "--input - (comandos pela entrada padrão) só com --headless";
+        return false;
     }
     return true;
 }

@@ -7,10 +7,13 @@
 
 struct Opcoes {
     bool headless = false;
-    int32_t ticks = 0;                      // --ticks N: ticks the headless runner runs
+    int32_t ticks = 0;                      // --ticks N: ticks the run lasts (0 in a window: no end)
+    bool temticks = false;
     bool temsemente = false;
     uint64_t semente = 0;                   // --seed S
-    std::string roteiro;                    // --input FILE: scripted input
+    std::string roteiro;                    // --input FILE: scripted input; "-" reads commands too
+    std::string grava;                      // --record FILE
+    std::string reproduz;                   // --replay FILE
     std::vector<std::pair<int32_t, std::string>> fotos;   // --shot T=PATH
     std::vector<std::pair<int32_t, std::string>> estados; // --state T=PATH
     std::string sons;                       // --sounds PATH
@@ -19,6 +22,7 @@ struct Opcoes {
     int32_t missao = 0;                     // --mission N: straight into a mission
 };
 
-// Reads the arguments; false with a reason for an unknown or malformed one.
+// Reads the arguments; false with a reason for an unknown or malformed one, or for options that
+// do not go together.
 bool leopcoes(const std::vector<std::string>& args, Opcoes& o, std::string& porque);
 extern const char* const ajudaopcoes;  // the usage text

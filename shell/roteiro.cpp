@@ -1,11 +1,12 @@
-// Reading and delivering scripted input.
+// Reading, writing and delivering scripted input.
 #include "shell/roteiro.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "media/media.h"
 
-static bool linha(const std::string& l, EventoRoteiro& e) {
+bool leevento(const std::string& l, EventoRoteiro& e) {
     std::istringstream in(l);
     std::string verbo, botao, sobra;
     if (!(in >> e.tique >> verbo) || e.tique < 1) return false;
@@ -25,6 +26,20 @@ static bool linha(const std::string& l, EventoRoteiro& e) {
     return !(in >> sobra);  // nothing may follow
 }
 
+std::string linhaevento(const EventoRoteiro& e) {
+    std::string t = std::to_string(e.tique) + " ";
+    std::string onde = std::to_string(e.x) + " " + std::to_string(e.y);
+    const char* botao = e.direito ? "right " : "left ";
+    switch (e.tipo) {
+        case EventoRoteiro::MOVE: return t + "move " + onde;
+        case EventoRoteiro::DOWN: return t + "down " + botao + onde;
+        case EventoRoteiro::UP: return t + "up " + botao + onde;
+        case EventoRoteiro::PRESS: return t + "press " + std::to_string(e.tecla);
+        case EventoRoteiro::RELEASE: return t + "release " + std::to_string(e.tecla);
+    }
+    return t;
+}
+
 bool leroteiro(const std::string& texto, std::vector<EventoRoteiro>& eventos, std::string& porque) {
     std::istringstream in(texto);
     std::string l;
@@ -33,28 +48,33 @@ bool leroteiro(const std::string& texto, std::vector<EventoRoteiro>& eventos, st
         size_t p = l.find_first_not_of(" \t");
         if (p == std::string::npos || l[p] == '#') continue;
         EventoRoteiro e;
-        if (!linha(l, e)) {
+        if (!leevento(l, e)) {
             porque = "linha " + std::to_string(n) + " do roteiro inválida: " + l;
             return false;
         }
         eventos.push_back(e);
     }
+    std::stable_sort(eventos.begin(), eventos.end(), [](const EventoRoteiro& a, const EventoRoteiro& b) { return a.tique < b.tique; });
     return true;
 }
 
-void entregaeventos(const std::vector<EventoRoteiro>& eventos, int32_t tique) {
-    for (const EventoRoteiro& e : eventos) {
-        if (e.tique != tique) continue;
-        BotaoMouse b = e.direito ? BOTAODIREITO : BOTAOESQUERDO;
-        switch (e.tipo) {
-            case EventoRoteiro::MOVE: if (manipuladores.mousemove) manipuladores.mousemove(e.x, e.y); break;
-            case EventoRoteiro::DOWN: if (manipuladores.mousedown) manipuladores.mousedown(b, e.x, e.y); break;
-            case EventoRoteiro::UP: if (manipuladores.mouseup) manipuladores.mouseup(b, e.x, e.y); break;
-            case EventoRoteiro::PRESS:
-                SetKeyHeld(e.tecla, true);
-                if (manipuladores.keydown) manipuladores.keydown(e.tecla);
-                break;
-            case EventoRoteiro::RELEASE: SetKeyHeld(e.tecla, false); break;
-        }
+void entregaevento(const EventoRoteiro& e) {
+    BotaoMouse b = e.direito ? BOTAODIREITO : BOTAOESQUERDO;
+    switch (e.tipo) {
+        case EventoRoteiro::MOVE: if (manipuladores.mousemove) manipuladores.mousemove(e.x, e.y); break;
+        case EventoRoteiro::DOWN: if (manipuladores.mousedown) manipuladores.mousedown(b, e.x, e.y); break;
+        case EventoRoteiro::UP: if (manipuladores.mouseup) manipuladores.mouseup(b, e.x, e.y); break;
+        case EventoRoteiro::PRESS:
+            SetKeyHeld(e.tecla, true);
+            if (manipuladores.keydown) manipuladores.keydown(e.tecla);
+            break;
+        case EventoRoteiro::RELEASE:
+            SetKeyHeld(e.tecla, false);
+            if (manipuladores.keyup) manipuladores.keyup(e.tecla);
+            break;
     }
+}
+
+void entregaeventos(const std::vector<EventoRoteiro>& eventos, size_t& proximo, int32_t tique) {
+    while (proximo < eventos.size() && eventos[proximo].tique <= tique) entregaevento(eventos[proximo++]);
 }

@@ -1,5 +1,6 @@
 // Scripted input for the headless runner: one event per line, delivered before the tick it names.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +15,14 @@ struct EventoRoteiro {
 
 // Lines: "T move X Y", "T down left|right X Y", "T up left|right X Y", "T press VK", "T release VK";
 // blank lines and lines starting with '#' are skipped. A bad line fails naming its number.
+// The events come out in tick order, those of one tick in the order of their lines.
 bool leroteiro(const std::string& texto, std::vector<EventoRoteiro>& eventos, std::string& porque);
-// Hands the events of tick `tique` to the game's handlers.
-void entregaeventos(const std::vector<EventoRoteiro>& eventos, int32_t tique);
+// One event line (no comment, no blank); false when it is not one.
+bool leevento(const std::string& linha, EventoRoteiro& e);
+// The line that reads back as `e`.
+std::string linhaevento(const EventoRoteiro& e);
+// Hands the game's handlers every event from `proximo` on whose tick is `tique` or earlier, in
+// order, and moves `proximo` past them.
+void entregaeventos(const std::vector<EventoRoteiro>& eventos, size_t& proximo, int32_t tique);
+// One event to the handlers, as the window would give it.
+void entregaevento(const EventoRoteiro& e);

@@ -4,6 +4,7 @@
 
 #include "assets/sons.h"
 #include "assets/textos.h"
+#include "input/jogosalvo.h"
 #include "missions/missoes.h"
 #include "render/botoes.h"
 #include "render/tabelacomandos.h"
@@ -56,9 +57,10 @@ void telabriefing() {
     if (perguntasobrescrever) perguntasobrescrita();
     // 8.
     desenhabotoes();
-    // a save that failed says so for a while
+    // what became of the save, for a while: a failure in red, a success in green
     if (mensagemtempo > 0) {
-        escrevetexto(400, 510, mensagem, "c", 15, Cor{255, 80, 60});
+        const Cor cor = mensagem == JOGOSALVO ? Cor{120, 230, 120} : Cor{255, 80, 60};
+        escrevetexto(400, 510, mensagem, "c", 15, cor);
         mensagemtempo--;
     }
     if (avancaciclo(110)) ciclotela = 100;

@@ -46,3 +46,15 @@ void telajogo() {
     rolagemteclado();                                  // 30. so do the arrow keys
     limitacamera(RTIQUES);                             // 31. the view inside the map
 }
+
+void simulamundo() {
+    if (avancaciclo(30)) ciclotela = 0;               // the cycle, first of all
+    pausa = menu != 0 || derrotado;                    // a menu or a defeat freezes the world
+    calculacomida();                                   // food supply and food in use
+    for (int32_t u = 1; u <= MAXUNIDADES; u++)         // attributes of every slot
+        calculaatributos(u);
+    zeraauras();                                       // auras are set again by the hero
+    atualizaunidades();                                // units,
+    processaobjetos();                                 // map objects,
+    processaefeitos();                                 // effects
+}

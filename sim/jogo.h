@@ -4,6 +4,9 @@
 
 // --- sim/jogo.cpp: the schedule of one gameplay tick
 void telajogo();
+// The world's part of that tick alone, in the same order, with no drawing and no input: what the
+// layout checks and the simulation benchmarks run.
+void simulamundo();
 
 // --- sim/pedidos.cpp: the voice, sound and music requests left since the last tick
 void servepedidos();

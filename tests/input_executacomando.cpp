@@ -241,6 +241,10 @@ TEST_F(Comandos, TheSpeedSliderTakesTheClickedPoint) {
     mousex = 300 + 110;
     executacomando(1);
     EXPECT_EQ(velocidadejogo, 5);
+    // the slider spans 0..100: its left end is the slowest, not beyond
+    mousex = 300;
+    executacomando(1);
+    EXPECT_EQ(velocidadejogo, 100);
 }
 
 TEST_F(Comandos, TipsPagesStopAtTheFirstAndTheLast) {

@@ -75,6 +75,17 @@ TEST_F(Mouse, BoxOverAlliesAndVisibleEnemiesSelectsOnlyTheAllies) {
     EXPECT_EQ(select_, w);
 }
 
+TEST_F(Mouse, BoxOverAnOwnTowerAndAVisibleMonsterKeepsTheMonster) {
+    // living units push the tower out first; of what is left there is no own unit to push the
+    // monster out, whichever slot comes last
+    int32_t o = poe(15, 1260, 1200), t = poe(1, 1200, 1200);
+    arrasta(150, 150, 350, 350);
+    EXPECT_TRUE(unidades[o].selecionado);
+    EXPECT_FALSE(unidades[t].selecionado);
+    EXPECT_EQ(select_, o);
+    EXPECT_EQ(selecionados(), 1);
+}
+
 TEST_F(Mouse, AnEnemyOutOfSightCannotBeBoxSelectedWithoutTheCheat) {
     int32_t w = poe(6, 1900, 1900), o = poe(16, 1200, 1200);
     unidades[w].alcancevisao = 100;

@@ -45,7 +45,7 @@ TEST_F(RoteiroMissao, TheMenuButtonEscAndTheSpeedKeys) {
 TEST_F(RoteiroMissao, AClickOnEmptyGroundKeepsTheHeroAsTheMainUnit) {
     ASSERT_TRUE(temconteudo()) << "the build generates every asset folder before the tests";
     // the hero is the main unit at the start; a click far from everyone leaves it the main unit,
-    // now marked as selected, and a right click then sends it walking
+    // still marked as selected, and a right click then sends it walking
     roda("2 move 700 60\n2 down left 700 60\n2 up left 700 60\n"
          "3 move 300 300\n3 down right 300 300\n4 up right 300 300\n",
          4, "--state 1=" + dir() + "/a.json --state 3=" + dir() + "/c.json");
@@ -53,9 +53,30 @@ TEST_F(RoteiroMissao, AClickOnEmptyGroundKeepsTheHeroAsTheMainUnit) {
     EXPECT_NE(campojson(a, "select"), 0);
     EXPECT_EQ(campojson(c, "select"), campojson(a, "select"));
     EXPECT_EQ(campojson(c, "mousenum"), 0);
-    EXPECT_EQ(campounidade(a, campojson(a, "select"), "selecionado"), 0);  // main unit, not yet marked
+    EXPECT_EQ(campounidade(a, campojson(a, "select"), "selecionado"), 1);
     EXPECT_EQ(campounidade(c, campojson(c, "select"), "selecionado"), 1);
     EXPECT_EQ(campounidade(c, campojson(c, "select"), "posicao"), 2);  // walking to the clicked point
+}
+
+TEST_F(RoteiroMissao, TheHeroStartsSelectedAloneAndTheFirstRightClickSendsHim) {
+    ASSERT_TRUE(temconteudo()) << "the build generates every asset folder before the tests";
+    // no left click at all: the right click before tick 2 is the player's first order
+    roda("2 move 300 300\n2 down right 300 300\n2 up right 300 300\n", 6,
+         "--state 1=" + dir() + "/a.json --state 2=" + dir() + "/b.json --state 6=" + dir() + "/f.json");
+    std::string a = leituracompleta(dir() + "/a.json"), b = leituracompleta(dir() + "/b.json");
+    std::string f = leituracompleta(dir() + "/f.json");
+    const long long h = campojson(a, "select");
+    ASSERT_GT(h, 0);
+    EXPECT_EQ(campounidade(a, h, "selecionado"), 1);
+    // the hero is the only unit marked
+    size_t marcados = 0;
+    for (size_t p = a.find("\"selecionado\":true"); p != std::string::npos; p = a.find("\"selecionado\":true", p + 1))
+        marcados++;
+    EXPECT_EQ(marcados, 1u);
+    EXPECT_EQ(campounidade(a, h, "posicao"), 1);  // standing
+    EXPECT_EQ(campounidade(b, h, "posicao"), 2);  // walking
+    // and he has left the spot he started on
+    EXPECT_NE(campounidade(f, h, "x"), campounidade(a, h, "x"));
 }
 
 TEST_F(RoteiroMissao, TheHotKeyOfThePanelsFireStaffWaitsForATargetUntilEsc) {

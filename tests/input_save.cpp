@@ -1,11 +1,14 @@
 // The saved game: 19 decimal lines with a weighted check sum, written whole, and every bad file
 // leading to the error screen.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
 #include "apoio.h"
+#include "input/comandos.h"
 #include "input/jogosalvo.h"
+#include "render/tabelacomandos.h"
 #include "media/media.h"
 #include "shell/shell.h"
 #include "world_apoio.h"
@@ -44,8 +47,11 @@ TEST_F(Save, SavingTwiceWritesTheSameFile) {
 }
 
 TEST_F(Save, LoadingReadsTheHeroAndGoesToTheBriefing) {
-    heroisalvo.nivel = 5;
+    // a hero of level 6: five rises, five technique points of which three went into the tremor
+    heroisalvo.nivel = 6;
     heroisalvo.forca = 40;
+    heroisalvo.agilidade = 30;
+    heroisalvo.inteligencia = 25;
     heroisalvo.tecnicas[2] = 3;
     heroisalvo.itens[5] = 34;
     heroisalvo.pontostecnica = 2;
@@ -60,7 +66,7 @@ TEST_F(Save, LoadingReadsTheHeroAndGoesToTheBriefing) {
     EXPECT_TRUE(preparamissao);
     EXPECT_EQ(menu, 0);
     EXPECT_EQ(missao, 7);
-    EXPECT_EQ(heroisalvo.nivel, 5);
+    EXPECT_EQ(heroisalvo.nivel, 6);
     EXPECT_EQ(heroisalvo.forca, 40);
     EXPECT_EQ(heroisalvo.tecnicas[2], 3);
     EXPECT_EQ(heroisalvo.itens[5], 34);
@@ -164,4 +170,110 @@ TEST_F(Save, AFileThatCannotBeWrittenKeepsTheOldOneAndTheRunGoesOn) {
     EXPECT_NE(mensagem.find("NÃO PÔDE SER SALVO"), std::string::npos);
     EXPECT_EQ(mensagemtempo, 200);
     EXPECT_EQ(leituracompleta((pasta.caminho / ARQUIVOSAVE).string()), antigo);
+}
+
+namespace {
+// The file for these values with a check sum that agrees with them.
+std::string comsoma(ValoresSave v) {
+    std::string t;
+    for (int64_t x : v) t += std::to_string(x) + "\r\n";
+    return t + std::to_string(somaverificacao(v)) + "\r\n";
+}
+}  // namespace
+
+TEST_F(Save, AMatchingSumOnAHeroNoPlayCanMakeIsRefused) {
+    // lines: mission, level, experience, strength, agility, intelligence, points, 5 techniques, 6 items
+    const ValoresSave novo{2, 1, 0, 23, 18, 13, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    std::vector<std::pair<const char*, ValoresSave>> casos;
+    auto caso = [&](const char* nome, size_t linha, int64_t valor) {
+        ValoresSave v = novo;
+        v[linha] = valor;
+        casos.push_back({nome, v});
+    };
+    caso("level 255", 1, 255);
+    caso("level 0", 1, 0);
+    caso("level 16", 1, 16);
+    caso("strength 65535", 3, 65535);
+    caso("agility 65535", 4, 65535);
+    caso("intelligence 65535", 5, 65535);
+    caso("strength below the start", 3, 22);
+    caso("a technique point never earned", 6, 1);
+    caso("the fire staff unknown", 7, 0);
+    caso("a technique at level 4", 9, 4);
+    ValoresSave v = novo;  // level 3 with one of its two points
+    v[1] = 3;
+    v[3] = 29;
+    v[4] = 22;
+    v[5] = 17;
+    v[6] = 1;
+    casos.push_back({"level 3 with a point missing", v});
+    for (const auto& [nome, valores] : casos) {
+        pasta.escreve(ARQUIVOSAVE, comsoma(valores));
+        novoheroisalvo();
+        missao = 2;
+        tela = 3;
+        erro.clear();
+        carregajogo();
+        EXPECT_EQ(tela, 10) << nome;
+        EXPECT_EQ(erro, "Arquivo  Vorlandocraft.sav  inválido.") << nome;
+        EXPECT_EQ(heroisalvo.nivel, 1) << nome;  // nothing of it is kept
+        EXPECT_EQ(heroisalvo.forca, 23) << nome;
+    }
+}
+
+TEST_F(Save, AHeroRaisedByPlayToTheLevelCapLoads) {
+    // the hero of a new game, strengthened by books to 250, rising level by level in the unit
+    // update and spending three points on the tremor; at the cap one more rise in the pass that
+    // caps him
+    criaunidade(9, 500, 500, 1, 500, 500, 0, 0);
+    Unidade& h = unidades[1];
+    ASSERT_TRUE(h.heroi);
+    h.forca = 250;
+    for (int32_t k = 0; k < 15; k++) {
+        calculaatributos(1);
+        h.experiencia = h.nivel < 15 ? h.experienciaprox : 9000;
+        atualizaunidades();
+    }
+    ASSERT_EQ(h.nivel, 15);
+    ASSERT_EQ(h.pontostecnica, 15);
+    for (int32_t k = 0; k < 3; k++) comandounidade(APRENDETREMOR, 1, 0, 0);
+    ASSERT_EQ(h.tecnicas[2], 3);
+    heroisalvo = h;
+    missao = 9;
+    ASSERT_TRUE(salvajogo());
+    novoheroisalvo();
+    carregajogo();
+    EXPECT_EQ(tela, 4);
+    EXPECT_TRUE(erro.empty()) << erro;
+    EXPECT_EQ(heroisalvo.nivel, 15);
+    EXPECT_EQ(heroisalvo.forca, 250 + 15 * 3);
+    EXPECT_EQ(heroisalvo.pontostecnica, 12);
+}
+
+TEST_F(Save, ASaveThatCannotBeReadSaysSo) {
+    salvajogo();
+    std::filesystem::permissions(pasta.caminho / ARQUIVOSAVE, std::filesystem::perms::none);
+    // the administrator reads everything: the load runs as an ordinary user meanwhile
+    const bool administrador = ::geteuid() == 0;
+    if (administrador) {
+        ASSERT_EQ(::seteuid(65534), 0);
+    }
+    carregajogo();
+    if (administrador) {
+        ASSERT_EQ(::seteuid(0), 0);
+    }
+    EXPECT_EQ(tela, 10);
+    EXPECT_EQ(erro, "Arquivo  Vorlandocraft.sav  não pôde ser lido.");
+}
+
+TEST_F(Save, ALeftoverTemporaryFileIsReplacedNotWrittenThrough) {
+    // an earlier write killed midway left its temporary file, here a link to another file
+    pasta.escreve("outro.txt", "intacto");
+    std::filesystem::create_symlink(pasta.caminho / "outro.txt", pasta.caminho / "Vorlandocraft.sav.tmp");
+    ASSERT_TRUE(salvajogo());
+    EXPECT_EQ(leituracompleta((pasta.caminho / "outro.txt").string()), "intacto");
+    EXPECT_FALSE(std::filesystem::is_symlink(pasta.caminho / ARQUIVOSAVE));
+    EXPECT_EQ(leituracompleta((pasta.caminho / ARQUIVOSAVE).string()), arquivo(novo));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(pasta.caminho / "Vorlandocraft.sav.tmp")));
+    EXPECT_EQ(mensagem, "JOGO SALVO.");
 }

@@ -169,8 +169,15 @@ TEST_F(Teclado, HotKeysGoByTheLetterOfTheCaption) {
     tecla('G');
     EXPECT_EQ(mousenum, 1);
     EXPECT_EQ(dinheiro, 850);
+    // the farm's key in the same frame finds the tower waiting: nothing is charged twice
+    tecla('F');
+    EXPECT_EQ(mousenum, 1);
+    EXPECT_EQ(dinheiro, 850);
+    tecla(VK_ESCAPE);
+    EXPECT_EQ(dinheiro, 1000);
     tecla('F');
     EXPECT_EQ(mousenum, 2);
+    EXPECT_EQ(dinheiro, 800);
 }
 
 TEST_F(Teclado, HotKeysWorkOnMenuPages) {

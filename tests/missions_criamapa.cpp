@@ -203,6 +203,23 @@ TEST_F(Missao, RetryGivesTheTableMoneyAndEmptiesTheWorldAgain) {
     EXPECT_EQ(contaobjetos(), 1416 + 13 + 7);
 }
 
+TEST_F(Missao, AMissionStartsWithTheHeroAloneSelected) {
+    for (auto& u : unidades) u = Unidade{};
+    criamapa(1);
+    ASSERT_NE(heroi(), 0);
+    EXPECT_EQ(select_, heroi());
+    EXPECT_TRUE(unidades[heroi()].selecionado);  // as a click on him would leave him
+    // everything of this mission selected, then the next one set up over the same slots, whose
+    // chests, monsters and buildings must not come up marked
+    for (int u = 1; u <= MAXUNIDADES; u++) unidades[u].selecionado = unidades[u].tipo != 0;
+    criamapa(2);
+    int marcados = 0;
+    for (int u = 1; u <= MAXUNIDADES; u++) marcados += unidades[u].tipo != 0 && unidades[u].selecionado;
+    EXPECT_EQ(marcados, 1);
+    EXPECT_TRUE(unidades[heroi()].selecionado);
+    EXPECT_GT(contaunidades(12, false), 0);  // mission 2 has chests
+}
+
 TEST_F(Missao, UnitSlotsFollowTheColumnByColumnScan) {
     criamapa(5);
     for (int u = 2; u <= MAXUNIDADES && unidades[u].tipo != 0; u++) {

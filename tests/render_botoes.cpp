@@ -187,8 +187,18 @@ TEST_F(Controles, PricesOfMoneyAndFoodStayWhite) {
     desenhabotoes();
     EXPECT_TRUE(ehcor(576, 385, corde(19, MARCAICONE)));  // money icon
     EXPECT_TRUE(ehcor(636, 385, corde(20, MARCAICONE)));  // food icon
-    EXPECT_TRUE(temcor(595, 385, 635, 400, Cor{255, 255, 255}));
-    EXPECT_TRUE(temcor(655, 385, 700, 400, Cor{255, 255, 255}));
+    // white, not the grey of an unaffordable tooltip: some pixel of the digits over the black is
+    // brighter than that grey can ever be
+    auto branco = [](int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+        for (int32_t y = y1; y < y2; y++)
+            for (int32_t x = x1; x < x2; x++) {
+                Cor p = BackPixel(x, y);
+                if (p.r > 200 && p.r == p.g && p.g == p.b) return true;
+            }
+        return false;
+    };
+    EXPECT_TRUE(branco(595, 385, 635, 400));
+    EXPECT_TRUE(branco(655, 385, 700, 400));
 }
 
 TEST_F(Controles, ThePointerOnTheRightOrBottomEdgeStillHovers) {
@@ -247,18 +257,27 @@ TEST_F(Controles, AutomaticHealingBlinksOnlyOnTheHealButton) {
     EXPECT_FALSE(ehcor(298, 498, Cor{255, 255, 0}));
 }
 
-TEST_F(Controles, SliderKnobMovesLeftAsTheTimerIntervalGrows) {
+TEST_F(Controles, SliderKnobMovesLeftAsTheTimerIntervalGrowsAndStaysOnTheBar) {
+    const Cor indicador = corde(18, MARCAICONE);  // the knob of this list is 40 wide
     criabotao(VELOCIDADE, 300, 300);
     velocidadejogo = 0;
     desenhabotoes();
     EXPECT_EQ(botoes[1].largurabotao, 110);
     EXPECT_EQ(botoes[1].alturabotao, 10);
-    EXPECT_TRUE(ehcor(300 + 110 + 1, 300, corde(18, MARCAICONE)));
-    EXPECT_TRUE(ehcor(300 + 110 - 1, 300, PRETO));
+    // the fastest speed rests the knob against the bar's right end, not past it
+    EXPECT_TRUE(ehcor(300 + 110 - 1, 300, indicador));
+    EXPECT_TRUE(ehcor(300 + 110 - 40, 300, indicador));
+    EXPECT_FALSE(ehcor(300 + 110 + 1, 300, indicador));
     EXPECT_TRUE(ehcor(301, 300, corde(17, MARCAICONE)));
+    // away from that end the knob stands 110 - interval pixels right of the bar's start
+    FillRect(PRETO, 0, 0, 800, 600);
+    velocidadejogo = 60;
+    desenhabotoes();
+    EXPECT_TRUE(ehcor(300 + 50, 300, indicador));
+    EXPECT_FALSE(ehcor(300 + 49, 300, indicador));
     FillRect(PRETO, 0, 0, 800, 600);
     velocidadejogo = 100;
     desenhabotoes();
-    EXPECT_TRUE(ehcor(300 + 10 + 1, 300, corde(18, MARCAICONE)));
+    EXPECT_TRUE(ehcor(300 + 10 + 1, 300, indicador));
     EXPECT_TRUE(ehcor(300 + 9, 300, corde(17, MARCAICONE)));
 }

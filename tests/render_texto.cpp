@@ -1,10 +1,15 @@
 // Text and rectangle routines: alignment, rounding of the half width, hot-key letter, shadow, edges.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "media/media.h"
 #include "render/texto.h"
 
 namespace {
+
+// Every size the game writes in.
+constexpr int32_t TAMANHOS[] = {7, 8, 10, 11, 12, 13, 14, 15, 16, 18, 20, 22, 25, 30, 40};
 
 struct Texto : ::testing::Test {
     void SetUp() override {
@@ -35,10 +40,40 @@ struct Texto : ::testing::Test {
 
 }  // namespace
 
-TEST_F(Texto, SizeTenIsAboutAThirteenPixelCell) {
-    EXPECT_GE(TextHeight(10), 12);
-    EXPECT_LE(TextHeight(10), 16);
+TEST_F(Texto, SizeTenIsAThirteenPixelCellAndOtherSizesInProportion) {
+    EXPECT_EQ(TextHeight(10), 13);
+    for (int32_t s : TAMANHOS) EXPECT_EQ(TextHeight(s), int32_t(std::lround(s * 96.0 / 72.0))) << s;
     EXPECT_GT(TextWidth("INICIAR O JOGO", 15), TextWidth("INICIAR O JOGO", 10));
+}
+
+// The rows a line's letters cover, drawn at y: the first and the last row holding the face colour's
+// light (the ground is dark blue and the shadow black, so any red comes from the letters).
+static std::pair<int, int> linhas(const std::string& s, int32_t tamanho, int32_t y) {
+    FillRect(Cor{0, 0, 120}, 0, 0, 800, 600);
+    escrevetexto(20, y, s, "-", tamanho, Cor{255, 255, 255});
+    int a = 9999, b = -1;
+    for (int yy = 0; yy < 600; yy++)
+        for (int x = 0; x < 800; x++)
+            if (BackPixel(x, yy).r > 0) { a = std::min(a, yy); b = std::max(b, yy); }
+    return {a, b};
+}
+
+TEST_F(Texto, AccentedCapitalsKeepTheLineOnTheSameBaselineInsideItsCell) {
+    const std::pair<const char*, const char*> pares[] = {
+        {"MÚSICA", "MUSICA"}, {"NÃO", "NAO"}, {"CAPÍTULO 1", "CAPITULO 1"}};
+    for (int32_t s : TAMANHOS) {
+        const int32_t y = 200;
+        for (auto [acentos, sem] : pares) {
+            auto com = linhas(acentos, s, y), liso = linhas(sem, s, y);
+            // the same letters stand on the same row whether or not an accent rises above them
+            EXPECT_EQ(com.second, liso.second) << acentos << " size " << s;
+            // the accent rises into the cell above the capitals, never above the cell's top
+            EXPECT_LT(com.first, liso.first) << acentos << " size " << s;
+            EXPECT_GE(com.first, y) << acentos << " size " << s;
+            // and the line stays in its cell, its last descender row at most one below
+            EXPECT_LE(com.second, y + TextHeight(s)) << acentos << " size " << s;
+        }
+    }
 }
 
 TEST_F(Texto, CentredHalfWidthRoundsHalvesToEven) {

@@ -154,6 +154,26 @@ TEST_F(SimServicos, TrainingCreatesTheUnitOnTheRallySideAndFreesTheFood) {
     EXPECT_EQ(comidausada, 1);  // now the worker itself
 }
 
+TEST_F(SimServicos, UnitsMadeIntoSlotsTheUpdateHasPassedShowTheirOwnFirstPicture) {
+    // slots 1 and 2 are free when the barracks and the worker further on make something this tick
+    int32_t a = parado(12, 100, 100), b = parado(12, 150, 100);
+    int32_t q = parado(4, 400, 400), w = parado(6, 800, 800);
+    unidades[a].tipo = unidades[b].tipo = 0;
+    unidades[q].upgradenum = 1;  // a worker, ready now
+    unidades[q].upgradeprgmax = 1;
+    unidades[w].servico = 2;  // a farm where it stands
+    passo();
+    // neither new unit has had its own update, yet each shows its own picture and box: a worker
+    // facing its way, the farm's first site picture (not the tower's)
+    ASSERT_EQ(unidades[1].tipo, 6);
+    ASSERT_EQ(unidades[2].tipo, 2);
+    EXPECT_TRUE(unidades[1].desenho == 17 || unidades[1].desenho == 23 || unidades[1].desenho == 29 ||
+                unidades[1].desenho == 35) << unidades[1].desenho;
+    EXPECT_EQ(unidades[1].tamanhox, 12);
+    EXPECT_EQ(unidades[2].desenho, 5);
+    EXPECT_EQ(unidades[2].tamanhox, 25);
+}
+
 TEST_F(SimServicos, RallyPointAboveTrainsAboveAndTheWitchHouseTrainsTheWitch) {
     int32_t c = parado(5, 400, 400);
     unidades[c].agrupamentoy = 100;

@@ -1,6 +1,7 @@
 // The gameplay tick's own steps: cycle, freeze, requests, food, auras, marks, flash, the defeat box
 // and the mission check.
 #include "render_apoio.h"
+#include "input/teclado.h"
 #include "sim/jogo.h"
 
 using jogoteste::Jogo;
@@ -132,6 +133,25 @@ TEST_F(Tique, DefeatOffersRetryAndGiveUpAndDropsTheMapCommand) {
     EXPECT_EQ(botoes[1].posy, 221);
     EXPECT_EQ(botoes[2].comando, 71);
     EXPECT_EQ(botoes[3].comando, 0);  // no "FINALIZAR"
+}
+
+TEST_F(Tique, OverTheDefeatBoxNoMenuOpensAndOneClickRunsOnlyTheControlOnTop) {
+    derrotado = true;
+    telajogo();
+    FormKeyDown(VK_F1 + 1);  // F2
+    EXPECT_EQ(menu, 0);
+    DXDraw1MouseDown(BOTAOESQUERDO, 400, 20);  // the menu tab
+    DXDraw1MouseUp(BOTAOESQUERDO, 400, 20);
+    EXPECT_EQ(menu, 0);
+    // should a page ever stand over the box, "DICAS" is drawn over "DESISTIR": a click where both
+    // are goes to the tips alone, and the mission is not given up
+    menu = 1;
+    telajogo();
+    DXDraw1MouseDown(BOTAOESQUERDO, 400, 300);
+    DXDraw1MouseUp(BOTAOESQUERDO, 400, 300);
+    EXPECT_EQ(menu, 3);
+    EXPECT_EQ(tela, 5);
+    EXPECT_FALSE(preparamissao);
 }
 
 TEST_F(Tique, MetObjectiveOffersFinalizarUnlessAMenuIsOpen) {

@@ -119,7 +119,7 @@ TEST_F(WorldCriaUnidade, FullTableCreatesNothingAndChangesNothing) {
     EXPECT_EQ(unidades[1].alvo, primeiro.alvo);  // the creator was not touched either
 }
 
-TEST_F(WorldCriaUnidade, LowestFreeSlotIsReusedKeepingSelectionAndItems) {
+TEST_F(WorldCriaUnidade, LowestFreeSlotIsReusedKeepingItemsButNeverTheSelection) {
     int32_t a = poeunidade(13, 100, 100);
     int32_t b = poeunidade(13, 200, 100);
     unidades[a].tipo = 0;  // dies
@@ -129,7 +129,7 @@ TEST_F(WorldCriaUnidade, LowestFreeSlotIsReusedKeepingSelectionAndItems) {
     int32_t c = poeunidade(6, 300, 100);
     EXPECT_EQ(c, a);
     EXPECT_NE(b, c);
-    EXPECT_TRUE(unidades[c].selecionado);
+    EXPECT_FALSE(unidades[c].selecionado);  // a new unit is never part of the selection
     EXPECT_EQ(unidades[c].itens[0], 5);
     EXPECT_EQ(unidades[c].upgradecomida, 0);  // no food stays reserved by a dead barracks
 }

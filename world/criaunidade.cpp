@@ -1,6 +1,6 @@
 // Unit creation, in its fixed order of steps: common values, the type's values, construction
 // state, rally point, the carried hero, chests, portals, reduced rewards, attributes and research,
-// the creator's target and the target at the destination.
+// the creator's target, the target at the destination and the first picture.
 #include "world/criaunidade.h"
 
 #include "sim/sim.h"
@@ -12,12 +12,12 @@
 
 namespace {
 
-// Step 2: the common values. A new record starts from zero but keeps the selection, the auras,
-// the items and the techniques that the slot held.
+// Step 2: the common values. A new record starts from zero but keeps the auras, the items and the
+// techniques that the slot held. It never starts selected: a slot freed while selected (a mission
+// set up over the last one, a site given up) would otherwise come back marked.
 void valorescomuns(Unidade& a, int32_t tipo, int32_t x, int32_t y, int32_t dx, int32_t dy, int32_t u, int32_t item) {
     Unidade velha = a;
     a = Unidade{};
-    a.selecionado = velha.selecionado;
     a.auraprotetora = velha.auraprotetora;
     a.auraguerreira = velha.auraguerreira;
     for (int k = 0; k < 6; k++) a.itens[k] = velha.itens[k];
@@ -187,4 +187,7 @@ void criaunidade(int32_t tipo, int32_t x, int32_t y, int32_t pronto, int32_t des
     if (criador >= 1 && criador <= MAXUNIDADES) unidades[criador].alvo = uint16_t(u);
     // 13. a destination on a unit makes it the target
     alvonodestino(u);
+    // 14. its first picture, box and anchors now: a unit made during the unit update into a slot
+    // already passed is drawn before its own update comes round
+    escolhequadro(u);
 }

@@ -40,6 +40,20 @@ std::string unidade(int32_t u) {
     return s + "}";
 }
 
+// Every map object in use: slot, type, base point, whether it blocks.
+std::string mapadeobjetos() {
+    std::string s = "[";
+    bool primeiro = true;
+    for (int32_t o = 1; o <= MAXOBJETOS; o++) {
+        const Objeto& b = objetos[o];
+        if (b.tipo == 0) continue;
+        s += std::string(primeiro ? "" : ",") + "{" + membro("slot", int64_t(o)) + "," + membro("tipo", int64_t(b.tipo)) + "," +
+             membro("x", b.x) + "," + membro("y", b.y) + "," + membro("solido", b.solido) + "}";
+        primeiro = false;
+    }
+    return s + "]";
+}
+
 std::string lista(const uint8_t* v, int n) {
     std::string s = "[";
     for (int k = 0; k < n; k++) s += (k ? "," : "") + std::to_string(v[k]);
@@ -116,6 +130,7 @@ std::string despejomundo() {
         primeira = false;
     }
     s += "]," + membro("efeitos", int64_t(contaefeitos())) + "," + membro("objetos", int64_t(contaobjetos()));
+    s += "," + membro("listaobjetos", mapadeobjetos());
     s += "," + membro("heroisalvo", heroi());
     return s + "," + membro("tarefa", missaoatual()) + "," + globais();
 }

@@ -12,9 +12,9 @@
 // live while its `tipo` is not 0; a unit dies by setting `tipo` to 0 and nothing else is cleared,
 // so a stale `alvo` must always re-check `tipo` and side before using the slot it names.
 //
-// - criaunidade (world) writes every field when the unit is created, except `selecionado`,
-//   `auraprotetora`, `auraguerreira`, and `itens`/`tecnicas` of units other than the hero, which
-//   keep what the slot held.
+// - criaunidade (world) writes every field when the unit is created (a new unit is never
+//   selected, and its first frame is chosen at once), except `auraprotetora`, `auraguerreira`,
+//   and `itens`/`tecnicas` of units other than the hero, which keep what the slot held.
 // - Mouse and keyboard commands (input) write the orders: `grupo`, `selecionado`, `falar`,
 //   `falacontagem`, `paginatecnicas`, `consertoautomatico`, `curaautomatica`, the rally point,
 //   `destinox`/`destinoy`, `alvo`, `servico`, `customp`, `custo`, `posicao`, and start or cancel

@@ -1,4 +1,4 @@
-// The player's base, hidden corners and the table's unit lists.
+// The player's base and the table's unit lists.
 #include "mapas/missao.h"
 
 #include <algorithm>
@@ -66,28 +66,12 @@ std::vector<int> portaisdaficha(const Ficha& f) {
     return v;
 }
 
-Ponto recanto(Grade& g, int minimo, int maximo, const std::vector<Ponto>& longe, int afastamento) {
-    std::vector<int> d = distanciarede(g);
-    Ponto melhor{-1, -1};
-    double nota = -1e9;
-    for (int y = 3; y < g.h - 3; y++)
-        for (int x = 3; x < g.w - 3; x++) {
-            int k = g.i(x, y);
-            if (d[k] < minimo || d[k] > maximo || g.proibido[k] || g.em(x, y) != 0) continue;
-            double perto = 1e9;
-            for (Ponto p : longe) perto = std::min(perto, std::hypot(double(x - p.x), double(y - p.y)));
-            if (perto < afastamento) continue;
-            double n = d[k] + 0.05 * std::min(perto, 30.0) + 2.0 * g.rng.uniform();
-            if (n > nota) { nota = n; melhor = {x, y}; }
-        }
-    return melhor;
-}
-
-bool abreclareira(Grade& g, Ponto p, double raio) {
-    if (!ligarede(g, p.x, p.y)) return false;
-    clareira(g, p.x, p.y, raio);
-    juntarede(g);
-    return true;
+std::vector<Ponto> unidadesdojogador(Grade& g) {
+    std::vector<Ponto> v;
+    for (int y = 0; y < g.h; y++)
+        for (int x = 0; x < g.w; x++)
+            if (g.em(x, y) >= CONTEUDOUNIDADE + 1 && g.em(x, y) <= CONTEUDOUNIDADE + 11) v.push_back({x, y});
+    return v;
 }
 
 int bloqueiosdaficha(const Ficha& f) {

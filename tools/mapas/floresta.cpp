@@ -1,89 +1,123 @@
-// The forest missions: a base or a camp fire for the hero, roads through waypoints to the portals
-// and the target, chests down side paths, monsters in camps, and forest everywhere else.
+// The forest missions: a base or a camp fire for the hero, a straight lane from every portal to the
+// hero (the way its monsters walk), roads of a few straight stretches to the target and between the
+// portals, chests down side branches, monsters in camps beside the roads, forest everywhere else.
 #include "mapas/missao.h"
 
-#include <cmath>
 #include <cstdio>
 
-struct Retangulo {
-    int x0, y0, x1, y1;
+namespace {
+
+// A wood the roads go round: an oval whose edge the noise makes wave.
+struct Mata {
+    int cx, cy, rx, ry;
 };
 
-// One forest mission's design.
+// A road: straight stretches joining its points in order.
+struct Estrada {
+    std::vector<Ponto> pontos;
+    double raio;
+};
+
+// One forest mission's design (cells).
 struct PlanoFloresta {
     int missao;
-    int raiobase;                   // clearing round the hero (the base, where there is one)
-    std::vector<Ponto> portais;     // portal cells, in the order of the table's portals
-    std::vector<Ponto> marcos;      // waypoints the roads pass, joined in this order
-    std::vector<Retangulo> matas;   // thick woods the roads must go round
+    int raiobase;                  // clearing round the hero (the base, where there is one)
+    std::vector<Ponto> portais;    // portal cells, in the order of the table's portals
+    std::vector<Estrada> estradas; // the roads
+    std::vector<Mata> matas;       // woods the roads go round
+    double amplitude;              // how much the forest's edge wanders
 };
 
-static const PlanoFloresta planos[] = {
-    // 1: the road climbs north round a wood and comes back down to the lost boy
-    {1, 2, {}, {{6, 31}, {13, 18}, {24, 9}, {33, 20}, {31, 34}}, {{11, 24, 14, 49}, {16, 38, 30, 41}}},
-    // 2: three portals in the north and east
-    {2, 7, {{8, 8}, {42, 6}, {58, 38}}, {{30, 37}, {14, 26}, {38, 22}, {52, 26}}, {}},
-    // 5: a weak portal near home, three strong ones far off
-    {5, 7, {{38, 61}, {8, 10}, {40, 14}, {42, 36}}, {{30, 53}, {21, 34}, {12, 24}, {33, 25}}, {}},
+const PlanoFloresta planos[] = {
+    // 1: the road climbs north round the wood and comes back down to the lost boy
+    {1, 3, {}, {{{{4, 43}, {7, 31}, {20, 27}, {21, 38}}, 2.0}}, {{13, 42, 6, 9}, {31, 12, 6, 5}}, 2.5},
+    // 2: three portals in the north and east, joined along the north
+    {2, 7, {{8, 8}, {40, 5}, {59, 36}},
+     {{{{8, 8}, {24, 14}, {40, 5}}, 2.0}, {{{40, 5}, {54, 16}, {59, 36}}, 2.0}, {{{20, 49}, {6, 33}}, 1.8}}, {}, 2.5},
+    // 5: a weak portal near home, three strong ones far off in the north and east
+    {5, 7, {{38, 62}, {8, 10}, {40, 14}, {44, 36}},
+     {{{{8, 10}, {24, 6}, {40, 14}}, 2.0}, {{{40, 14}, {46, 24}, {44, 36}}, 2.0}, {{{17, 49}, {6, 62}}, 1.8}}, {}, 2.5},
     // 6: a long walk through the deep forest to Fidelina
-    {6, 2, {}, {{13, 51}, {22, 41}, {12, 29}, {27, 22}, {42, 30}, {52, 17}, {41, 9}}, {{24, 48, 64, 52}}},
-    // 7: the base in the middle, a portal in every corner
-    {7, 7, {{8, 8}, {52, 9}, {9, 51}, {50, 50}}, {{18, 16}, {42, 16}, {18, 40}, {42, 40}}, {}},
-    // 8: two great portals at the far east
-    {8, 6, {{70, 9}, {68, 40}}, {{31, 35}, {44, 24}, {56, 13}, {55, 38}, {30, 12}}, {}},
-    // 9: across the haunted wood to the secret passage
-    {9, 3, {}, {{14, 13}, {24, 27}, {37, 17}, {53, 11}, {66, 24}, {61, 41}, {49, 47}, {21, 45}, {29, 61}}, {{30, 30, 60, 34}}},
-    // 11: five great portals round a fortified base
-    {11, 8, {{8, 8}, {61, 8}, {62, 42}, {40, 63}, {8, 57}}, {{18, 17}, {46, 15}, {50, 33}, {38, 47}, {18, 44}}, {}},
+    {6, 3, {},
+     {{{{4, 58}, {15, 45}, {17, 28}, {32, 18}, {33, 11}}, 2.0},
+      {{{15, 45}, {36, 48}, {56, 52}}, 1.8},
+      {{{32, 18}, {52, 20}, {58, 36}}, 1.8},
+      {{{17, 28}, {6, 16}}, 1.6}},
+     {{30, 34, 9, 7}}, 2.0},
+    // 7: the base in the middle, a portal in every corner, a road round the edge
+    {7, 7, {{8, 8}, {52, 9}, {9, 51}, {50, 50}},
+     {{{{8, 8}, {30, 5}, {52, 9}}, 2.0}, {{{9, 51}, {30, 56}, {50, 50}}, 2.0}, {{{8, 8}, {5, 30}, {9, 51}}, 2.0},
+      {{{52, 9}, {56, 30}, {50, 50}}, 2.0}, {{{30, 25}, {30, 56}}, 1.8}},
+     {}, 2.5},
+    // 8: two great portals at the far east, the old road to the north-west
+    {8, 6, {{70, 9}, {68, 40}},
+     {{{{18, 44}, {24, 14}, {48, 8}, {70, 9}}, 2.0}, {{{70, 9}, {74, 24}, {68, 40}}, 2.0}}, {}, 2.5},
+    // 9: across the haunted wood to the secret passage, watch towers along the way
+    {9, 3, {},
+     {{{{4, 21}, {20, 30}, {38, 24}, {56, 32}, {54, 48}, {44, 52}}, 2.0},
+      {{{20, 30}, {14, 48}, {24, 64}}, 1.8},
+      {{{38, 24}, {40, 6}, {62, 8}}, 1.8},
+      {{{56, 32}, {72, 40}, {70, 62}}, 1.8}},
+     {}, 2.5},
+    // 11: five great portals round a fortified base, a road round the edge
+    {11, 8, {{8, 8}, {61, 8}, {62, 42}, {40, 63}, {8, 57}},
+     {{{{8, 8}, {34, 4}, {61, 8}}, 2.0}, {{{61, 8}, {66, 26}, {62, 42}}, 2.0}, {{{62, 42}, {52, 60}, {40, 63}}, 2.0},
+      {{{40, 63}, {22, 64}, {8, 57}}, 2.0}, {{{8, 57}, {4, 32}, {8, 8}}, 2.0}},
+     {}, 2.5},
 };
 static_assert(sizeof(planos) / sizeof(planos[0]) == 8, "eight forest missions");
 
-static const PlanoFloresta& planode(int n) {
+const PlanoFloresta& planode(int n) {
     for (const PlanoFloresta& p : planos)
         if (p.missao == n) return p;
     return planos[0];
 }
 
-// A thick wood the roads must go round, its long sides waving so it does not look ruled.
-static void fechamata(Grade& g, Retangulo r, int n) {
-    bool deitada = r.x1 - r.x0 > r.y1 - r.y0;
-    for (int y = r.y0; y <= r.y1; y++)
-        for (int x = r.x0; x <= r.x1; x++) {
-            int onda = int(std::lround(1.6 * std::sin((deitada ? x : y) * 0.45 + n)));
-            int cx = deitada ? x : x + onda, cy = deitada ? y + onda : y;
-            if (g.dentro(cx, cy)) g.proibido[g.i(cx, cy)] = 1;
+// A wood the roads go round, its edge waving so it does not look drawn with compasses.
+void fechamata(Grade& g, Mata m, uint64_t semente) {
+    for (int y = m.cy - m.ry - 2; y <= m.cy + m.ry + 2; y++)
+        for (int x = m.cx - m.rx - 2; x <= m.cx + m.rx + 2; x++) {
+            double ex = double(x - m.cx) / m.rx, ey = double(y - m.cy) / m.ry;
+            if (g.dentro(x, y) && ex * ex + ey * ey <= 1 + 0.6 * (ruido(semente, x, y, 4) - 0.5)) g.proibido[g.i(x, y)] = 1;
         }
 }
+
+}  // namespace
 
 Picture florestal(int n) {
     const Ficha& f = fichamapa(n);
     const PlanoFloresta& pl = planode(n);
     Grade g(f.w, f.h, 0x6d617061ull * 131 + uint64_t(n) * 7777);
-    for (Retangulo r : pl.matas) fechamata(g, r, n);
-    if (n == 1) g.proibido[g.i(10, 3)] = g.proibido[g.i(10, 4)] = 1;  // the old trees by the northern path
-    // 1. The hero's clearing or base, then the roads through the waypoints.
-    clareira(g, f.herox, f.heroy, pl.raiobase);
-    juntarede(g);
-    std::vector<Ponto> chaves{{f.herox, f.heroy}};
-    for (Ponto m : pl.marcos) { abreclareira(g, m, 2.3); chaves.push_back(m); }
-    // 2. Portals with room round them, and the target.
+    g.amplitude = pl.amplitude;
+    for (Mata m : pl.matas) fechamata(g, m, g.rng.next());
+    if (n == 1) g.proibido[g.i(10, 3)] = g.proibido[g.i(10, 4)] = 1;  // the old trees by the northern edge
+    Ponto heroi{f.herox, f.heroy};
+    // 1. The hero's clearing or base, the roads, the portals with their straight ways to the hero.
+    clareira(g, heroi, pl.raiobase);
+    std::vector<Ponto> chaves{heroi};
+    for (const Estrada& e : pl.estradas)
+        for (size_t k = 0; k + 1 < e.pontos.size(); k++) {
+            trilha(g, e.pontos[k], e.pontos[k + 1], e.raio);
+            clareira(g, e.pontos[k + 1], e.raio + 0.6);  // a little room at every bend
+        }
     std::vector<int> portais = portaisdaficha(f);
     for (size_t k = 0; k < pl.portais.size() && k < portais.size(); k++) {
-        abreclareira(g, pl.portais[k], 3.3);
+        trilha(g, pl.portais[k], heroi, 2.5, true);
+        clareira(g, pl.portais[k], 3.3);
         g.em(pl.portais[k].x, pl.portais[k].y) = portais[k];
         chaves.push_back(pl.portais[k]);
     }
     if (f.alvotipo) {
-        abreclareira(g, {f.alvox, f.alvoy}, 2.3);
+        clareira(g, {f.alvox, f.alvoy}, 2.5);
         g.em(f.alvox, f.alvoy) = f.alvotipo;
         chaves.push_back({f.alvox, f.alvoy});
     }
-    // 3. The hero and the player's people.
+    // 2. The hero and the player's people.
     g.em(f.herox, f.heroy) = CONTEUDOUNIDADE + 9;
     montabase(g, f, pl.raiobase);
-    // 4. Chests, monsters, the forest.
+    // 3. Chests, monsters, the forest.
     std::string why;
-    if (!vestemapa(g, f, chaves, pl.marcos, why)) {
+    if (!vestemapa(g, f, chaves, why)) {
         std::fprintf(stderr, "layout %d: %s\n", n, why.c_str());
         return Picture(1, 1, 255, 0, 0);
     }

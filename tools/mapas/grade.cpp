@@ -1,4 +1,5 @@
-// The shared machinery of the layout generator: noise, clearings, paths, thickets and their types.
+// The shared machinery of the layout generator: noise, lanes and clearings, the forest that fills the
+// rest, and the kinds of its objects.
 #include "mapas/grade.h"
 
 #include <algorithm>
@@ -33,117 +34,63 @@ double ruido(uint64_t semente, double x, double y, double escala) {
 }
 
 Grade::Grade(int largura, int altura, uint64_t semente)
-    : w(largura), h(altura), conteudo(size_t(w) * h, 0), aberto(size_t(w) * h, 0), rede(size_t(w) * h, 0),
-      proibido(size_t(w) * h, 0), densidade(size_t(w) * h), sinuoso(size_t(w) * h), rng(semente) {
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < w; x++) {
-            densidade[i(x, y)] = ruido(semente, x, y, 9);
-            sinuoso[i(x, y)] = ruido(semente + 1, x, y, 4);
-        }
+    : w(largura), h(altura), conteudo(size_t(w) * h, 0), aberto(size_t(w) * h, 0), proibido(size_t(w) * h, 0), rng(semente) {}
+
+// Distance from (x, y) to the segment a-b, all in cells.
+static double distsegmento(double x, double y, double ax, double ay, double bx, double by, double& px, double& py) {
+    double vx = bx - ax, vy = by - ay, l2 = vx * vx + vy * vy;
+    double t = l2 > 0 ? std::clamp(((x - ax) * vx + (y - ay) * vy) / l2, 0.0, 1.0) : 0.0;
+    px = ax + t * vx;
+    py = ay + t * vy;
+    return std::hypot(x - px, y - py);
 }
 
-void clareira(Grade& g, int cx, int cy, double r) {
-    int ri = int(std::ceil(r));
-    for (int y = cy - ri; y <= cy + ri; y++)
-        for (int x = cx - ri; x <= cx + ri; x++)
-            if (g.dentro(x, y) && !g.proibido[g.i(x, y)] && (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r + 0.01)
+static void abrefaixa(Grade& g, const Trecho& t) {
+    int x0 = int(std::floor(std::min(t.ax, t.bx) - t.raio)), x1 = int(std::ceil(std::max(t.ax, t.bx) + t.raio));
+    int y0 = int(std::floor(std::min(t.ay, t.by) - t.raio)), y1 = int(std::ceil(std::max(t.ay, t.by) + t.raio));
+    for (int y = y0; y <= y1; y++)
+        for (int x = x0; x <= x1; x++) {
+            double px, py;
+            if (g.dentro(x, y) && !g.proibido[g.i(x, y)] && distsegmento(x, y, t.ax, t.ay, t.bx, t.by, px, py) <= t.raio + 0.01)
                 g.aberto[g.i(x, y)] = 1;
-}
-
-void juntarede(Grade& g) {
-    for (size_t k = 0; k < g.aberto.size(); k++)
-        if (g.aberto[k]) g.rede[k] = 1;
-}
-
-// Cheapest way from `de` to the first cell that `chegou` accepts; empty when none.
-template <class F>
-static std::vector<int> dijkstra(const Grade& g, Ponto de, F chegou) {
-    std::vector<double> custo(g.conteudo.size(), 1e18);
-    std::vector<int> veio(g.conteudo.size(), -1);
-    using Item = std::pair<double, int>;
-    std::priority_queue<Item, std::vector<Item>, std::greater<Item>> fila;
-    int s = g.i(de.x, de.y);
-    custo[s] = 0;
-    fila.push({0, s});
-    // eight directions: the 2 x 2 digging keeps diagonal steps 4-connected, and trails run slanted
-    static const int dx[8] = {1, -1, 0, 0, 1, 1, -1, -1}, dy[8] = {0, 0, 1, -1, 1, -1, 1, -1};
-    while (!fila.empty()) {
-        auto [c, k] = fila.top();
-        fila.pop();
-        if (c > custo[k]) continue;
-        if (chegou(k)) {
-            std::vector<int> rota;
-            for (int v = k; v != -1; v = veio[v]) rota.push_back(v);
-            return rota;
         }
-        int x = k % g.w, y = k / g.w;
-        for (int d = 0; d < 8; d++) {
-            int nx = x + dx[d], ny = y + dy[d];
-            if (!g.dentro(nx, ny) || g.proibido[g.i(nx, ny)]) continue;
-            // a slanted step must not squeeze between two shut cells
-            if (d >= 4 && (!g.dentro(x + dx[d] + 1, y + dy[d] + 1) || g.proibido[g.i(nx, y)] || g.proibido[g.i(x, ny)])) continue;
-            int n = g.i(nx, ny);
-            bool borda = nx < 2 || ny < 2 || nx >= g.w - 2 || ny >= g.h - 2;
-            double passo = g.aberto[n] ? 0.6 : 1.0 + 7.0 * g.sinuoso[n] + (borda ? 15.0 : 0.0);
-            if (d >= 4) passo *= 1.414;
-            if (c + passo < custo[n]) { custo[n] = c + passo; veio[n] = k; fila.push({c + passo, n}); }
-        }
+}
+
+void trilha(Grade& g, Ponto a, Ponto b, double raio, bool portal) {
+    Trecho t{double(a.x), double(a.y), double(b.x), double(b.y), raio, portal};
+    g.trechos.push_back(t);
+    abrefaixa(g, t);
+}
+
+void clareira(Grade& g, Ponto c, double r) { trilha(g, c, c, r); }
+
+double foradastrilhas(const Grade& g, double x, double y) {
+    double m = 1e9;
+    for (const Trecho& t : g.trechos) {
+        double px, py;
+        m = std::min(m, distsegmento(x, y, t.ax, t.ay, t.bx, t.by, px, py) - t.raio);
     }
-    return {};
+    return m;
 }
 
-// Opens every cell of a route two cells wide.
-static void cava2x2(Grade& g, int x, int y) {
-    for (int oy = 0; oy < 2; oy++)
-        for (int ox = 0; ox < 2; ox++)
-            if (g.dentro(x + ox, y + oy) && !g.proibido[g.i(x + ox, y + oy)]) g.aberto[g.i(x + ox, y + oy)] = 1;
-}
-
-// Opens every cell of a route two cells wide (slanted steps a little wider, so they stay roomy).
-static void cava(Grade& g, const std::vector<int>& rota) {
-    for (size_t j = 0; j < rota.size(); j++) {
-        int x = rota[j] % g.w, y = rota[j] / g.w;
-        cava2x2(g, x, y);
-        g.aberto[rota[j]] = 1;
-        if (j + 1 < rota.size() && rota[j + 1] % g.w != x && rota[j + 1] / g.w != y) cava2x2(g, rota[j + 1] % g.w, y);
+Ponto pontonatrilha(const Grade& g, Ponto p) {
+    double m = 1e9;
+    Ponto r = p;
+    for (const Trecho& t : g.trechos) {
+        if (t.ax == t.bx && t.ay == t.by) continue;
+        double px, py, d = distsegmento(p.x, p.y, t.ax, t.ay, t.bx, t.by, px, py);
+        if (d < m) { m = d; r = {int(std::lround(px)), int(std::lround(py))}; }
     }
+    return r;
 }
 
-bool ligarede(Grade& g, int x, int y) {
-    if (!g.dentro(x, y)) return false;
-    std::vector<int> rota = dijkstra(g, {x, y}, [&](int k) { return g.rede[k] != 0; });
-    if (rota.empty()) return false;
-    cava(g, rota);
-    return true;
-}
-
-bool cavacaminho(Grade& g, Ponto a, Ponto b) {
-    if (!g.dentro(a.x, a.y) || !g.dentro(b.x, b.y)) return false;
-    int alvo = g.i(b.x, b.y);
-    std::vector<int> rota = dijkstra(g, a, [&](int k) { return k == alvo; });
-    if (rota.empty()) return false;
-    cava(g, rota);
-    return true;
-}
-
-std::vector<int> distanciarede(const Grade& g) {
-    std::vector<int> d(g.conteudo.size(), -1);
-    std::queue<int> fila;
-    for (size_t k = 0; k < d.size(); k++)
-        if (g.rede[k]) { d[k] = 0; fila.push(int(k)); }
-    static const int dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, 1, -1};
-    while (!fila.empty()) {
-        int k = fila.front();
-        fila.pop();
-        int x = k % g.w, y = k / g.w;
-        for (int q = 0; q < 4; q++) {
-            int nx = x + dx[q], ny = y + dy[q];
-            if (!g.dentro(nx, ny) || g.proibido[g.i(nx, ny)] || d[g.i(nx, ny)] >= 0) continue;
-            d[g.i(nx, ny)] = d[k] + 1;
-            fila.push(g.i(nx, ny));
-        }
+double distanciaportal(const Grade& g, Ponto p) {
+    double m = 1e9;
+    for (const Trecho& t : g.trechos) {
+        double px, py;
+        if (t.portal) m = std::min(m, distsegmento(p.x, p.y, t.ax, t.ay, t.bx, t.by, px, py));
     }
-    return d;
+    return m;
 }
 
 int povoa(Grade& g, int cx, int cy, const std::vector<int>& conteudos, bool centro, int raio) {
@@ -174,24 +121,56 @@ int povoa(Grade& g, int cx, int cy, const std::vector<int>& conteudos, bool cent
     return feitos;
 }
 
+// Closed 4-neighbours of a cell (thicket, or the map's edge).
+static int fechados(const Grade& g, int x, int y) {
+    static const int dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, 1, -1};
+    int n = 0;
+    for (int d = 0; d < 4; d++) n += !g.dentro(x + dx[d], y + dy[d]) || g.conteudo[g.i(x + dx[d], y + dy[d])] == -1;
+    return n;
+}
+
+// Smooth edges: a notch of open ground in the forest is closed and, to keep the count, the thicket
+// cell that sticks out farthest into the open is opened instead.
+static void alisa(Grade& g, const std::vector<double>& nota) {
+    for (int passada = 0; passada < 3000; passada++) {
+        int buraco = -1, ponta = -1;
+        for (int y = 0; y < g.h && buraco < 0; y++)
+            for (int x = 0; x < g.w && buraco < 0; x++)
+                if (g.em(x, y) == 0 && !g.aberto[g.i(x, y)] && fechados(g, x, y) >= 3) buraco = g.i(x, y);
+        if (buraco < 0) return;
+        for (int minimo = 3; minimo >= 2 && ponta < 0; minimo--)
+            for (int y = 0; y < g.h; y++)
+                for (int x = 0; x < g.w; x++) {
+                    int k = g.i(x, y);
+                    if (g.conteudo[k] != -1 || g.proibido[k] || 4 - fechados(g, x, y) < minimo) continue;
+                    if (ponta < 0 || nota[size_t(k)] < nota[size_t(ponta)]) ponta = k;
+                }
+        if (ponta < 0) return;
+        g.conteudo[size_t(buraco)] = -1;
+        g.conteudo[size_t(ponta)] = 0;
+    }
+}
+
 bool preenche(Grade& g, int n, std::string& why) {
-    std::vector<std::pair<double, int>> cand;
-    std::vector<int> longe = distanciarede(g);  // the deeper in from the roads, the thicker
+    std::vector<double> nota(g.conteudo.size(), 1e18);
+    std::vector<int> cand;
+    uint64_t s = g.rng.next();
     for (int y = 0; y < g.h; y++)
         for (int x = 0; x < g.w; x++) {
             int k = g.i(x, y);
             if (g.aberto[k] || g.conteudo[k] != 0) continue;
             int borda = std::min(std::min(x, y), std::min(g.w - 1 - x, g.h - 1 - y));
-            double fundo = longe[k] < 0 ? 8 : std::min(longe[k], 8);
-            double nota = g.densidade[k] + g.pesofundo * fundo + 0.3 * ruido(g.rng.state ^ 0x77, x, y, 2.5) + 0.1 * g.rng.uniform() + (borda < 1 ? 0.3 : borda < 3 ? 0.1 : 0.0) + (g.proibido[k] ? 10.0 : 0.0);
-            cand.push_back({-nota, k});
+            nota[size_t(k)] = foradastrilhas(g, x, y) + g.amplitude * 2 * (ruido(s, x, y, g.escala) - 0.5) +
+                              (borda < 1 ? 6 : borda < 2 ? 2.5 : borda < 3 ? 1 : 0) + (g.proibido[k] ? 100 : 0) + 0.05 * g.rng.uniform();
+            cand.push_back(k);
         }
     if (int(cand.size()) < n) {
         why = "room for " + std::to_string(cand.size()) + " of " + std::to_string(n) + " blocking objects";
         return false;
     }
-    std::sort(cand.begin(), cand.end());
-    for (int a = 0; a < n; a++) g.conteudo[cand[a].second] = -1;
+    std::sort(cand.begin(), cand.end(), [&](int a, int b) { return nota[size_t(a)] > nota[size_t(b)]; });
+    for (int a = 0; a < n; a++) g.conteudo[size_t(cand[size_t(a)])] = -1;
+    alisa(g, nota);
     return true;
 }
 

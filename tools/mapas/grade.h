@@ -1,5 +1,6 @@
-// A layout under construction: cell contents, the cells that must stay open, noise, and the
-// digging of clearings and paths that every mission style shares.
+// A layout under construction: cell contents, the lanes and clearings that must stay open, the woods
+// that must stay shut, and the forest that fills the rest. Lanes are straight stretches several
+// cells wide, because units walk in straight lines: a unit aiming along a lane stays in it.
 #pragma once
 #include "common/rng.h"
 #include "mapas/mapas.h"
@@ -10,16 +11,21 @@ struct Ponto {
     int x, y;
 };
 
+// A straight stretch of lane between two cells; a clearing is a stretch of no length.
+struct Trecho {
+    double ax, ay, bx, by;  // its ends, in cells
+    double raio;            // half width, cells
+    bool portal;            // a portal's way to the player: nothing stands in it
+};
+
 struct Grade {
     int w, h;
     std::vector<int> conteudo;      // see CONTEUDOUNIDADE; -1 marks a cell chosen for thicket before typing
-    std::vector<uint8_t> aberto;    // must stay open: clearings and paths
-    std::vector<uint8_t> rede;      // open and already joined to the hero's cell
-    std::vector<uint8_t> proibido;  // never dug: walls and thickets the level's design keeps shut
-    std::vector<double> densidade;  // how thick the forest is here, 0..1
-    std::vector<double> sinuoso;    // cost noise that makes paths wander
-    double pesofundo = 0.08;        // how much distance from the roads thickens the forest
-    double trilhas = 0.85;          // share of the open ground the trails and glades should take
+    std::vector<uint8_t> aberto;    // must stay open: lanes and clearings
+    std::vector<uint8_t> proibido;  // never opened: walls and woods the level's design keeps shut
+    std::vector<Trecho> trechos;    // every lane and clearing, for the distance to the open ground
+    double amplitude = 2.5;         // how far the noise moves the forest's edge, cells
+    double escala = 8;              // how wide the noise's features are, cells
     Rng rng;
     Grade(int largura, int altura, uint64_t semente);
     bool dentro(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
@@ -30,23 +36,23 @@ struct Grade {
 // Smooth fractal noise in 0..1 with features about `escala` cells wide.
 double ruido(uint64_t semente, double x, double y, double escala);
 
-// Opens a disc of radius r around a cell (cells marked proibido stay shut).
-void clareira(Grade& g, int cx, int cy, double r);
-// Digs a path two cells wide from (x, y) to the nearest cell of the network and joins everything
-// open on the way to the network. False when no way exists.
-bool ligarede(Grade& g, int x, int y);
-// Digs a path from a to b (both ends may be off the network).
-bool cavacaminho(Grade& g, Ponto a, Ponto b);
-// Marks every open cell as joined (after the caller has connected them).
-void juntarede(Grade& g);
-// Cells (of the network) by distance in steps from the nearest network cell; -1 when unreachable.
-std::vector<int> distanciarede(const Grade& g);
+// Opens a straight lane of half width `raio` from a to b (cells marked proibido stay shut).
+void trilha(Grade& g, Ponto a, Ponto b, double raio, bool portal = false);
+// Opens a disc of radius r around a cell.
+void clareira(Grade& g, Ponto c, double r);
+// How far a cell lies beyond the edge of the nearest lane or clearing, in cells (negative inside).
+double foradastrilhas(const Grade& g, double x, double y);
+// The nearest point on the axis of any lane (not a clearing), rounded to a cell.
+Ponto pontonatrilha(const Grade& g, Ponto p);
+// Distance from a cell to the axis of the nearest portal lane, in cells (a large number when none).
+double distanciaportal(const Grade& g, Ponto p);
 
 // Puts units (contents) into free open cells of a clearing, nearest the centre first but not on it
 // when `centro` is false. Returns how many were placed.
 int povoa(Grade& g, int cx, int cy, const std::vector<int>& conteudos, bool centro, int raio);
 
-// Fills exactly n closed cells with thicket (-1), the thickest first. False when there are fewer.
+// Fills exactly n closed cells with thicket (-1): the farther from the lanes (give or take the
+// noise), the sooner; then smooths the edges, keeping the count. False when there is no room.
 bool preenche(Grade& g, int n, std::string& why);
 // Gives `qtd` thicket cells the object type `tipo`, preferring cells beside open ground (borda) near
 // the given points (or anywhere when the list is empty).

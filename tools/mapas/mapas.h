@@ -1,5 +1,5 @@
 // The twelve mission layouts: what each one must hold, how the generator makes it and how it is
-// checked (exact counts, one thing per cell, everything reachable on foot from the hero's cell).
+// checked (exact counts, one thing per cell; the game's own movement checks that it can be crossed).
 #pragma once
 #include "common/picture.h"
 
@@ -42,9 +42,5 @@ const Ficha& fichamapa(int n);
 Picture geramapa(int n);
 
 // Checks a layout against mission n's facts: size, counts by type, cells of the hero, the target and
-// the boss, no stray colour, and reachability. False with the first fault in `why`.
+// the boss, no stray colour. False with the first fault in `why`.
 bool verificamapa(int n, const Picture& p, std::string& why);
-
-// Reachability alone: every unit, chest and portal cell, and a neighbour of every target object,
-// reached from the hero's cell through 4-connected cells that hold no blocking object.
-bool mapaalcancavel(const Picture& p, std::string& why);

@@ -1,9 +1,8 @@
-// The steps the mission styles share: the hero's base, chests in hidden corners, monster camps,
-// and the thicket that fills the rest.
+// The steps the mission styles share: the hero's base, chests at the ends of branches off the lanes,
+// monster camps beside the lanes, and the forest that fills the rest.
 #pragma once
 #include "mapas/grade.h"
 
-#include <array>
 #include <vector>
 
 // Places the player's units of the table around the hero: structures on their plots, guard towers on
@@ -14,17 +13,19 @@ void montabase(Grade& g, const Ficha& f, int raio);
 std::vector<int> inimigosdaficha(const Ficha& f);
 // Portal contents of the table in order (100 + 21..24).
 std::vector<int> portaisdaficha(const Ficha& f);
+// The cells of the player's units (the hero among them).
+std::vector<Ponto> unidadesdojogador(Grade& g);
 
-// Picks a hidden corner `minimo` to `maximo` steps off the network, away from the given points;
-// {-1, -1} when none.
-Ponto recanto(Grade& g, int minimo, int maximo, const std::vector<Ponto>& longe, int afastamento);
+// Chests hidden in the wood, each at the end of a straight branch off the nearest lane, two guards
+// from the pool beyond it. `chaves` are the places they keep away from; each chest joins them.
+bool escondebaus(Grade& g, const Ficha& f, std::vector<Ponto>& chaves, std::vector<int>& pool, std::string& why);
+// The rest of the pool in camps of three or four, in clearings beside the lanes, away from the
+// player, the chests and the portals' ways.
+bool acampa(Grade& g, std::vector<int>& pool, const std::vector<Ponto>& chaves, std::string& why);
 
-// Joins a point to the network with a path and opens a clearing around it.
-bool abreclareira(Grade& g, Ponto p, double raio);
-
-// The whole dressing shared by forests: chests with guards, monsters in camps along the roads,
-// exactly the blocking objects of the table in the thicket, then the floor marks and traps.
-bool vestemapa(Grade& g, const Ficha& f, std::vector<Ponto> chaves, const std::vector<Ponto>& marcos, std::string& why);
+// The whole dressing shared by forests: chests with guards, camps, exactly the blocking objects of
+// the table in the thicket, then the floor marks and traps.
+bool vestemapa(Grade& g, const Ficha& f, std::vector<Ponto> chaves, std::string& why);
 // Types the thicket by the table: torches and braziers near the key points, rocks on the edges, the rest trees.
 void tipificatudo(Grade& g, const Ficha& f, const std::vector<Ponto>& chaves);
 

@@ -1,79 +1,113 @@
-// Dressing a layout once its roads are dug: chests in hidden corners with guards, monster camps,
-// the thicket of exactly the table's blocking objects, and the floor marks and traps.
+// Dressing a layout once its lanes are open: chests at the ends of branches with guards, monster
+// camps beside the lanes, the thicket of exactly the table's blocking objects, the floor marks and traps.
 #include "mapas/missao.h"
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+double maisperto(Ponto p, const std::vector<Ponto>& v) {
+    double m = 1e9;
+    for (Ponto q : v) m = std::min(m, std::hypot(double(p.x - q.x), double(p.y - q.y)));
+    return m;
+}
 
 // Takes up to n monsters off the front of the pool and puts them round a point.
-static void guarnece(Grade& g, std::vector<int>& pool, Ponto p, int n, int raio) {
+void guarnece(Grade& g, std::vector<int>& pool, Ponto p, int n, int raio) {
     n = std::min<int>(n, int(pool.size()));
     std::vector<int> grupo(pool.begin(), pool.begin() + n);
-    int feitos = povoa(g, p.x, p.y, grupo, false, raio);
+    int feitos = povoa(g, p.x, p.y, grupo, true, raio);
     pool.erase(pool.begin(), pool.begin() + feitos);
 }
 
-// 1. Chests, each in a small clearing off the roads.
-static bool escondebaus(Grade& g, const Ficha& f, std::vector<Ponto>& chaves, std::vector<Ponto>& baus, std::string& why) {
+// A cell of the future wood, `perto` to `longe` cells beyond the lanes' edges, at least `afastado`
+// from every key point and clear of the portals' ways; the best by `nota`, or {-1, -1}.
+template <class F>
+Ponto escolhe(Grade& g, double perto, double longe, double afastado, const std::vector<Ponto>& chaves, F nota) {
+    Ponto melhor{-1, -1};
+    double mnota = -1e18;
+    for (int y = 3; y < g.h - 3; y++)
+        for (int x = 3; x < g.w - 3; x++) {
+            int k = g.i(x, y);
+            if (g.aberto[k] || g.proibido[k] || g.conteudo[k] != 0) continue;
+            double d = foradastrilhas(g, x, y);
+            if (d < perto || d > longe || maisperto({x, y}, chaves) < afastado || distanciaportal(g, {x, y}) < 6) continue;
+            double n = nota(Ponto{x, y}, d) + 2.5 * g.rng.uniform();
+            if (n > mnota) { mnota = n; melhor = {x, y}; }
+        }
+    return melhor;
+}
+
+}  // namespace
+
+bool escondebaus(Grade& g, const Ficha& f, std::vector<Ponto>& chaves, std::vector<int>& pool, std::string& why) {
     for (int item : f.baus) {
-        Ponto p = recanto(g, 4, 11, chaves, 9);
-        if (p.x < 0) p = recanto(g, 2, 30, chaves, 5);
-        if (p.x < 0) p = recanto(g, 1, 60, chaves, 2);
-        if (p.x < 0 || !abreclareira(g, p, 1.5)) { why = "no corner for a chest"; return false; }
+        auto nota = [&](Ponto p, double d) { return 0.25 * std::min(maisperto(p, chaves), 24.0) - 0.4 * std::fabs(d - 4.5); };
+        auto ramo = [&](Ponto c, double d) {  // the branch to it must not cross a wood kept shut
+            Ponto q = pontonatrilha(g, c);
+            int n = std::max(std::abs(c.x - q.x), std::abs(c.y - q.y));
+            for (int s = 0; s <= n; s++) {
+                int x = q.x + (c.x - q.x) * s / std::max(n, 1), y = q.y + (c.y - q.y) * s / std::max(n, 1);
+                if (g.proibido[g.i(x, y)]) return -1e9;
+            }
+            return nota(c, d);
+        };
+        Ponto p = escolhe(g, 2.5, 8, 7, chaves, ramo);
+        if (p.x < 0) p = escolhe(g, 1.5, 14, 4, chaves, ramo);
+        if (p.x < 0) { why = "no room in the wood for a chest"; return false; }
+        // the branch comes straight off the nearest lane; the guards stand beyond the chest
+        Ponto q = pontonatrilha(g, p);
+        trilha(g, q, p, 1.3);
+        clareira(g, p, 1.5);
+        double l = std::max(1.0, std::hypot(double(p.x - q.x), double(p.y - q.y)));
+        Ponto guarda{int(std::lround(p.x + 3.2 * (p.x - q.x) / l)), int(std::lround(p.y + 3.2 * (p.y - q.y) / l))};
         g.em(p.x, p.y) = CONTEUDOBAU + item;
+        if (g.dentro(guarda.x, guarda.y)) {  // two steps beyond it, so they do not stand in the way
+            clareira(g, guarda, 1.5);
+            guarnece(g, pool, guarda, 2, 1);
+        }
         chaves.push_back(p);
-        baus.push_back(p);
     }
     return true;
 }
 
-// Trails out to small glades all over the wood, until the open ground the table leaves is mostly
-// along them: the forest keeps paths and clearings rather than a few wide meadows.
-static void abretrilhas(Grade& g, const Ficha& f, std::vector<Ponto>& chaves) {
-    int livres = f.w * f.h - bloqueiosdaficha(f);
-    auto abertas = [&] {
-        int n = 0;
-        for (uint8_t a : g.aberto) n += a;
-        return n;
-    };
-    for (int tent = 0; tent < 400 && abertas() < g.trilhas * livres; tent++) {
-        Ponto p = recanto(g, 5, 13, chaves, 5);
-        if (p.x < 0) break;
-        abreclareira(g, p, 1.0 + 2.0 * g.rng.uniform());
-        chaves.push_back(p);
+bool acampa(Grade& g, std::vector<int>& pool, const std::vector<Ponto>& chaves, std::string& why) {
+    std::vector<Ponto> jogador = unidadesdojogador(g), campos;
+    std::vector<Ponto> longe = chaves;
+    while (!pool.empty()) {
+        std::vector<Ponto> evita = longe;
+        evita.insert(evita.end(), campos.begin(), campos.end());
+        auto nota = [&](Ponto p, double) { return 0.3 * std::min(maisperto(p, evita), 15.0); };
+        Ponto p{-1, -1};
+        for (double folga = 0; p.x < 0 && folga <= 4; folga += 2) {
+            p = escolhe(g, 0.5, 3.5 + folga, 6 - folga, evita, [&](Ponto c, double d) {
+                return maisperto(c, jogador) < 11 ? -1e9 : nota(c, d);
+            });
+            if (p.x >= 0 && maisperto(p, jogador) < 11) p = {-1, -1};
+        }
+        if (p.x < 0) { why = "no room for a camp"; return false; }
+        clareira(g, p, 2.0);
+        guarnece(g, pool, p, 3 + g.rng.below(2), 2);
+        campos.push_back(p);
     }
+    return true;
 }
 
-bool vestemapa(Grade& g, const Ficha& f, std::vector<Ponto> chaves, const std::vector<Ponto>& marcos, std::string& why) {
-    std::vector<Ponto> portais;
-    for (int y = 0; y < g.h; y++)
-        for (int x = 0; x < g.w; x++)
-            if (g.em(x, y) >= CONTEUDOUNIDADE + 21 && g.em(x, y) <= CONTEUDOUNIDADE + 24) portais.push_back({x, y});
-    std::vector<Ponto> baus;
-    if (!escondebaus(g, f, chaves, baus, why)) return false;
-    // 2. Monsters: the strongest guard the portals, then the chests, then the waypoints, then camps.
+bool vestemapa(Grade& g, const Ficha& f, std::vector<Ponto> chaves, std::string& why) {
+    // 1. Monsters the style has not placed yet, strongest first: two guard each chest, the rest camp.
     std::vector<int> pool = inimigosdaficha(f);
-    for (int c : g.conteudo) {  // monsters the style has already placed
+    for (int c : g.conteudo) {
         auto it = std::find(pool.begin(), pool.end(), c);
         if (it != pool.end()) pool.erase(it);
     }
-    for (Ponto p : portais) guarnece(g, pool, p, 3, 3);
-    for (Ponto p : baus) guarnece(g, pool, p, 2, 2);
-    for (Ponto p : marcos) guarnece(g, pool, p, 3, 2);
-    for (int tent = 0; !pool.empty() && tent < 200; tent++) {
-        Ponto p = recanto(g, 2, 7, chaves, 7);
-        if (p.x < 0) p = recanto(g, 0, 40, chaves, 3);
-        if (p.x < 0 || !abreclareira(g, p, 2.2)) { why = "no room for a camp"; return false; }
-        chaves.push_back(p);
-        guarnece(g, pool, p, 4, 2);
-    }
-    if (!pool.empty()) { why = "monsters left over"; return false; }
-    abretrilhas(g, f, chaves);
-    // 3. The thicket.
+    if (!escondebaus(g, f, chaves, pool, why) || !acampa(g, pool, chaves, why)) return false;
+    // 2. The thicket.
     int postos = 0;  // blocking objects the style has already placed
     for (int c : g.conteudo) postos += c >= 1 && c <= 20 && objetobloqueia(c) && c != f.alvotipo;
     if (!preenche(g, bloqueiosdaficha(f) - postos, why)) return false;
     tipificatudo(g, f, chaves);
-    // 4. Floor marks and traps on open ground.
+    // 3. Floor marks and traps on open ground.
     std::vector<Ponto> heroi{{f.herox, f.heroy}};
     for (Contagem o : f.objetos)
         if (!objetobloqueia(o.tipo)) espalha(g, o.tipo, o.qtd - contaconteudo(g, o.tipo), heroi, o.tipo == 21 ? 8 : 3);
