@@ -464,7 +464,8 @@ void cadaveres_e_fim(std::vector<Picture>& v, Rng& rng) {
     // 87-98 corpses, drawn from their top edge
     auto gente = [&](const Humano& h, int w) {
         Humano d = h;
-        d.altura = std::min(d.altura * 0.7, w * 0.8);
+        // the bulky ones are laid down smaller so they fit the picture too
+        d.altura = std::min({d.altura * 0.7, w * 0.8 / std::max(1.0, d.largura * 0.85), 52 / std::max(0.75, d.grossura * 0.6)});
         double fx = 0.5 - d.altura * 0.56 / w;
         return caido(w, 44, [d](Cena& c) { Humano e = d; e.flutua = false; monta_humano(c, e, Pose{}); }, M_PI / 2, 0, fx, 0.5);
     };
@@ -477,28 +478,44 @@ void cadaveres_e_fim(std::vector<Picture>& v, Rng& rng) {
     v.push_back(gente(figura_murloc(), 80));
     v.push_back(gente(figura_orc(), 80));
     v.push_back(caido(60, 34, [](Cena& c) { monta_lobo(c, 36, Pose{}); }, M_PI / 2, M_PI / 2, 0.52, 0.78));
-    v.push_back(desenha(80, 40, [&rng](cairo_t* cr, double w, double h) {  // the stone monster falls to rubble
+    v.push_back(desenha(80, 40, [](cairo_t* cr, double w, double h) {  // the stone monster falls to rubble
+        Cena c;
+        c.ox = w / 2;
+        c.oy = h * 0.72;
+        Material m;
+        m.cor = rgb(132, 126, 118);
+        m.textura = PEDRA;
+        m.escala = 1.4;
+        int pedra = c.material(m);
+        m.cor = rgb(112, 106, 100);
+        int escura = c.material(m);
         for (int k = 0; k < 9; k++) {
-            double x = 14 + k * 6.5 + rng.range(-3, 3), y = 24 + rng.range(-7, 7), r = rng.range(5, 9);
-            elipse(cr, x, y, r, r * 0.8);
-            gradiente_lateral(cr, x - r, x + r, rgb(138, 132, 124));
-            cairo_fill_preserve(cr);
-            contorno(cr, rgb(138, 132, 124));
+            double x = -26 + k * 6.5 + 3 * std::sin(k * 2.3), y = 5 * std::cos(k * 1.7), r = 5 + 3 * (0.5 + 0.5 * std::sin(k * 3.1));
+            c.pedregulho({x, y, r * 0.6}, V3{r, 0, 0}, V3{0, r * 0.9, 0}, V3{0, 0, r * 0.75}, k % 3 ? pedra : escura, 400 + k);
         }
+        c.desenha(cr);
     }));
     v.push_back(gente(figura_ogro(), 106));
     v.push_back(desenha(100, 46, [](cairo_t* cr, double w, double h) {  // the tree monster falls as a log
-        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_move_to(cr, 18, 30); cairo_line_to(cr, 70, 24);
-        usa(cr, rgb(60, 40, 24)); cairo_set_line_width(cr, 17); cairo_stroke_preserve(cr);
-        usa(cr, rgb(118, 82, 50)); cairo_set_line_width(cr, 14); cairo_stroke(cr);
-        for (int k = 0; k < 4; k++) {
-            elipse(cr, 74 + (k % 2) * 10, 16 + k * 6, 10, 8);
-            gradiente_lateral(cr, 64, 94, rgb(74, 142, 52));
-            cairo_fill_preserve(cr);
-            contorno(cr, rgb(74, 142, 52));
-        }
+        Cena c;
+        c.ox = w / 2;
+        c.oy = h * 0.75;
+        Material m;
+        m.cor = rgb(112, 80, 50);
+        m.textura = CASCA;
+        int casca = c.material(m);
+        m.cor = rgb(72, 140, 50);
+        m.textura = FOLHAS;
+        int folha = c.material(m);
+        m.cor = rgb(58, 110, 40);
+        int folha2 = c.material(m);
+        c.cone({26, 0, 8}, {-22, 2, 7}, 9, 7.5, casca);
+        for (int k = -1; k <= 1; k += 2) c.cone({-24, 2, 6}, {-36, k * 7.0, 2}, 3.5, 1.2, casca);
+        c.novaparte();
+        for (int k = 0; k < 5; k++) c.bola({-38.0 + (k % 2) * 6, -9.0 + k * 5, 8.0 + (k % 3)}, 8.5, k % 2 ? folha2 : folha);
+        c.desenha(cr);
     }));
+
     // 99-103 selection ellipses
     static const int sel[5][2] = {{36, 14}, {44, 18}, {54, 24}, {54, 30}, {90, 30}};
     for (auto& s : sel)

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "revisao.h"
 #include "sprites.h"
 
 static std::string numero(int n, int digitos) {
@@ -16,11 +17,11 @@ std::string nome_objeto(int i) { return "Objetos/Objeto-" + numero(i + 1, 2) + "
 std::string nome_cenario(int i) { return "Cenario/Cenario-" + numero(i + 1, 2) + ".gmb"; }
 
 // The frame groups of the unit list, in order.
-static const struct Grupo { const char* nome; int de, ate; } GRUPOS[] = {
-    {"estruturas", 0, 17}, {"durbico", 17, 41}, {"fidelina", 41, 65}, {"bruxa", 65, 85}, {"vorlando", 85, 109},
-    {"esqueleto", 109, 133}, {"satanas", 133, 157}, {"bau", 157, 159}, {"aranha", 159, 171}, {"carnical", 171, 183},
-    {"murloc", 183, 195}, {"orc", 195, 219}, {"lobo", 219, 243}, {"pedra", 243, 267}, {"ogro", 267, 291},
-    {"arvore", 291, 315}, {"portal", 315, 317}, {"torreinimiga", 317, 318}, {"quiteva", 318, 326},
+static const struct Grupo { const char* nome; int de, ate, por_face; } GRUPOS[] = {
+    {"estruturas", 0, 17, 0}, {"durbico", 17, 41, 6}, {"fidelina", 41, 65, 6}, {"bruxa", 65, 85, 5}, {"vorlando", 85, 109, 6},
+    {"esqueleto", 109, 133, 6}, {"satanas", 133, 157, 6}, {"bau", 157, 159, 0}, {"aranha", 159, 171, 3}, {"carnical", 171, 183, 3},
+    {"murloc", 183, 195, 3}, {"orc", 195, 219, 6}, {"lobo", 219, 243, 6}, {"pedra", 243, 267, 6}, {"ogro", 267, 291, 6},
+    {"arvore", 291, 315, 6}, {"portal", 315, 317, 0}, {"torreinimiga", 317, 318, 0}, {"quiteva", 318, 326, 2},
 };
 
 std::string fonte_ancoras(const Unidades& u) {
@@ -64,6 +65,10 @@ bool escreve_sprites(const std::string& jogo, const std::string& gerados, const 
         write_sheet(revisao + "/" + nome + ".png", parte, std::string("Unidades ") + std::to_string(de) + "-" + std::to_string(ate - 1), escala);
     };
     for (const Grupo& g : GRUPOS) folha((std::string("unidades-") + g.nome).c_str(), g.de, g.ate, 2);
+    for (const Grupo& g : GRUPOS)
+        if (g.por_face > 0) folha_revisao(revisao + "/revisao-" + g.nome + ".png", u, g.de, g.por_face, (g.ate - g.de) / g.por_face, g.nome);
+    // every unit standing facing down, and every building complete, on one ground line
+    fila_revisao(revisao + "/escala.png", u, {4, 9, 14, 15, 16, 317, 315, 157, 17, 41, 65, 85, 109, 133, 159, 171, 183, 195, 219, 243, 267, 291, 318});
     write_sheet(revisao + "/unidades.png", u.quadros, "Unidades", 1);
     write_sheet(revisao + "/efeitos.png", ef, "Efeitos", 2);
     parte.assign(ef.begin() + 87, ef.begin() + 99);

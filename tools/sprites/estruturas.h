@@ -1,17 +1,21 @@
-// Structures drawn flat with Cairo around their ground point (ox, oy): the frame k of each.
+// Structures modelled in 3D around their ground point, seen by the same camera and light as the
+// figures: frame k of each.
 #pragma once
-#include <cairo.h>
+#include "boneco.h"
 
 // The drawing machinery of the sprite generator keeps to its own namespace.
 namespace boneco {
 
-void desenha_torre(cairo_t* cr, double ox, double oy, int k);        // k = construction stage 0..4
-void desenha_fazenda(cairo_t* cr, double ox, double oy, int k);
-void desenha_loja(cairo_t* cr, double ox, double oy, int k);
-void desenha_quartel(cairo_t* cr, double ox, double oy, int k);
-void desenha_casabruxa(cairo_t* cr, double ox, double oy, int k);
-void desenha_bau(cairo_t* cr, double ox, double oy, int k);          // k 1 = glinting
-void desenha_portal(cairo_t* cr, double ox, double oy, int k);       // two swirl frames
-void desenha_torreinimiga(cairo_t* cr, double ox, double oy, int k);
+// The turn buildings are seen at: the front lit, the left side in shade.
+inline constexpr double GIRO_PREDIO = -0.45;
+
+void monta_torre(Cena& c, int k);          // k = construction stage 0..4
+void monta_fazenda(Cena& c, int k);
+void monta_loja(Cena& c, int k);
+void monta_quartel(Cena& c, int k);
+void monta_casabruxa(Cena& c, int k);
+void monta_bau(Cena& c, int k);             // k 1 = glinting
+void monta_portal(Cena& c, int k);          // two swirl frames
+void monta_torreinimiga(Cena& c, int k);
 
 }  // namespace boneco

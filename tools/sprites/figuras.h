@@ -5,24 +5,28 @@
 // The drawing machinery of the sprite generator keeps to its own namespace.
 namespace boneco {
 
-enum Chapeu { SEMCHAPEU, ABAS, CAPACETE, PONTUDO, CHIFRES, COROA, COQUE, TOPETE };
+enum Chapeu { SEMCHAPEU, ABAS, BONE, PONTUDO, CHIFRES, COROA, COQUE, TOPETE };
 enum Arma { SEMARMA, CAJADOFOGO, MARTELO, CAJADOCURA, GARRAS, ESPADA, TRIDENTE, MACHADO, CLAVA, LANCA, PUNHOS };
+// Body plans that change more than colours and sizes.
+enum Especie { PESSOA, OSSADA, DEMONIO, CARNICAL, MURLOC, ORC, ROCHA, OGRO, ARVORE, RAINHA };
 
 // A two-legged figure (people, skeleton, demon, ghoul, murloc, orc, ogre, stone monster, tree monster).
 struct Humano {
+    int especie = PESSOA;
     double altura = 90;          // top of the head above the ground, pixels
-    double largura = 1, cabeca = 1, braco = 1, perna = 1, grossura = 1;
-    Tinta pele, cabelo, roupa, calca, bota, chapeu, capa;
+    double largura = 1, cabeca = 1, braco = 1, perna = 1, grossura = 1, ombros = 1;
+    Tinta pele, cabelo, roupa, calca, bota, chapeu, capa, detalhe, olho{0.1, 0.08, 0.08};
     int chapeu_tipo = SEMCHAPEU, arma = SEMARMA;
     bool barba = false, bigode = false, saia = false, flutua = false, manto = false, asas = false, cauda = false;
-    bool cabelolongo = false, caveira = false, olhosbrilham = false, presas = false, nadadeira = false, arvore = false;
-    bool pedra = false, escudo = false, avental = false, careca = false, bracosnus = false;
-    bool cinto = false;          // a belt at the waist
-    Tinta corcinto;
+    bool cabelolongo = false, olhosbrilham = false, presas = false, escudo = false, avental = false, careca = false;
+    bool bracosnus = false, pernasnuas = false, tanga = false, cinto = false, velho = false, feminino = false;
+    Tinta corcinto, coravental;
+    bool mangalarga = false;     // bell sleeves
     int magia = 0;               // glowing hands: 0 never, 1 while casting, 2 always
     Tinta cormagia;
     double corcunda = 0;         // forward lean of the body, radians
     double barriga = 0;          // belly, in fractions of the height
+    double agacha = 0;           // a crouch: the hips held this much lower, in fractions of the height
 };
 
 // What the figure is doing in one frame.

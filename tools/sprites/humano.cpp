@@ -1,378 +1,612 @@
-// Two-legged puppets: body, limbs, head, headgear and weapon, posed for walking and for the blow.
+// Two-legged puppets: the pose of each frame, the skeleton it gives, and the body, limbs and clothes
+// laid over it (the head and the weapon have their own files).
 #include <algorithm>
+#include <array>
 #include <cmath>
 
-#include "figuras.h"
+#include "corpo.h"
 
 namespace boneco {
 
+V3 frente(V3 v, double a) {
+    double c = std::cos(a), s = std::sin(a);
+    return {v.x, v.y * c + v.z * s, -v.y * s + v.z * c};
+}
+
+V3 vira(V3 v, double a) {
+    double c = std::cos(a), s = std::sin(a);
+    return {v.x * c - v.y * s, v.x * s + v.y * c, v.z};
+}
+
+V3 ladeia(V3 v, double a) {
+    double c = std::cos(a), s = std::sin(a);
+    return {v.x * c + v.z * s, v.y, -v.x * s + v.z * c};
+}
+
+Eixos gira_eixos(const Eixos& e, double incl, double torce, double lado) {
+    auto f = [&](V3 v) {
+        V3 l{dot(v, e.x), dot(v, e.y), dot(v, e.z)};  // in the frame's own terms
+        l = vira(ladeia(frente(l, incl), lado), torce);
+        return e.x * l.x + e.y * l.y + e.z * l.z;
+    };
+    Eixos r;
+    r.o = e.o;
+    r.x = f(e.x); r.y = f(e.y); r.z = f(e.z);
+    return r;
+}
+
+V3 junta(V3 raiz, V3 ponta, double l1, double l2, V3 polo) {
+    V3 d = ponta - raiz;
+    double n = std::min(norma(d), (l1 + l2) * 0.999);
+    V3 u = unit(d);
+    double a = std::clamp((l1 * l1 + n * n - l2 * l2) / (2 * l1 * n), -1.0, 1.0);
+    V3 w = polo - u * dot(polo, u);
+    if (norma(w) < 1e-6) w = std::fabs(u.z) < 0.9 ? cross(u, V3{0, 0, 1}) : cross(u, V3{1, 0, 0});
+    w = unit(w);
+    return raiz + u * (l1 * a) + w * (l1 * std::sqrt(1 - a * a));
+}
+
+int mat_pele(Cena& c, const Humano& h) {
+    Material m;
+    m.cor = h.pele;
+    m.textura = h.especie == MURLOC ? ESCAMAS : (h.especie == ROCHA ? PEDRA : (h.especie == ARVORE ? CASCA : PELE));
+    m.escala = h.especie == ROCHA ? 1.4 : 1;
+    m.brilho = h.especie == MURLOC ? 0.3 : (h.especie == ROCHA || h.especie == ARVORE ? 0.02 : 0.1);
+    m.dureza = h.especie == MURLOC ? 24 : 10;
+    return c.material(m);
+}
+
 namespace {
 
-const double GRAU = M_PI / 180;
+enum Estilo { CORTE, ESTOCADA, MAGIA, DUPLO, PANCADA };
 
-// Direction of a limb pitched forward by `a` from hanging down, spread sideways by `s`.
-V3 direcao(double a, double s, double lado) {
-    return {lado * std::sin(s), std::sin(a) * std::cos(s), -std::cos(a) * std::cos(s)};
+int estilo(const Humano& h) {
+    switch (h.arma) {
+    case CAJADOFOGO: case CAJADOCURA: return MAGIA;
+    case LANCA: case TRIDENTE: return ESTOCADA;
+    case GARRAS: return DUPLO;
+    case PUNHOS: return PANCADA;
+    default: return CORTE;
+    }
 }
 
-// Arm angles for a frame: shoulder pitch, elbow bend and weapon pitch (degrees).
-struct Braco { double ombro, cotovelo, arma; };
-
-Braco braco_arma(const Humano& h, const Pose& p) {
-    bool cajado = h.arma == CAJADOFOGO || h.arma == CAJADOCURA || h.arma == TRIDENTE || h.arma == LANCA;
-    if (p.golpe == 0) {
-        if (cajado) return {20 - p.passo * 8.0, 55, 175};
-        if (h.arma == GARRAS || h.arma == PUNHOS || h.arma == SEMARMA) return {10 - p.passo * 25.0, 30, 90};
-        return {10 - p.passo * 20.0, 45, 110};
-    }
-    if (h.arma == LANCA || h.arma == TRIDENTE) {  // thrust
-        static const Braco est[4] = {{0, 0, 0}, {40, 70, 110}, {70, 30, 100}, {95, 0, 95}};
-        return est[p.golpe];
-    }
-    if (cajado || h.arma == GARRAS || h.arma == SEMARMA) {  // raise, then cast forward
-        static const Braco cast[4] = {{0, 0, 0}, {150, 10, 175}, {125, 0, 150}, {85, 0, 100}};
-        return cast[p.golpe];
-    }
-    static const Braco golpe[4] = {{0, 0, 0}, {165, 25, 215}, {120, 0, 150}, {65, 0, 55}};
-    return golpe[p.golpe];
-}
-
-struct Corpo {
-    double A, rh, L, T, hw, sw, rw, rc, rl, ra, la, lf;
-    V3 pelve, peito, cabeca, frente;
+// A frame's posture: hands as points from the shoulder in arm lengths (chest axes), feet as
+// ground points in fractions of the height.
+struct Postura {
+    double baixa = 0, inclina = 0, torce = 0, lado = 0, olha = 0, vento = 0, abre = 0;
+    V3 pe[2];
+    double ergue[2] = {0, 0};
+    V3 mao[2];
+    V3 arma{0, 0.5, 0.8}, corte{0, 1, 0};
 };
 
-Corpo medidas(const Humano& h, const Pose& p) {
+Postura postura(const Humano& h, const Pose& p, double frontal) {
+    Postura q;
+    double pes = 0.07 * std::max(0.8, h.largura);
+    // the ankles a little behind the ground point, so it lies under the middle of the feet
+    q.pe[0] = {-pes, -0.035, 0};
+    q.pe[1] = {pes, -0.02, 0};
+    q.inclina = h.corcunda;
+    q.olha = -h.corcunda * 0.6;  // a hunched figure still looks ahead
+    int e = estilo(h);
+    switch (e) {
+    case CORTE:
+        q.mao[0] = {-0.12, 0.5, -0.72}; q.arma = {-0.05, 0.6, 0.8}; q.corte = {0, 0.6, -0.8};
+        q.mao[1] = {0.12, 0.12, -0.96};
+        break;
+    case ESTOCADA:
+        q.mao[0] = {-0.08, 0.42, -0.75}; q.arma = {0.0, 0.18, 1}; q.corte = {0, 1, 0};
+        q.mao[1] = {0.12, 0.12, -0.96};
+        break;
+    case MAGIA:
+        q.mao[0] = {-0.1, 0.45, -0.62}; q.arma = {0.02, 0.1, 1}; q.corte = {0, 1, 0};
+        q.mao[1] = {0.12, 0.14, -0.96};
+        break;
+    case DUPLO:
+        q.mao[0] = {-0.16, 0.32, -0.86}; q.mao[1] = {0.16, 0.32, -0.86}; q.arma = {0, 0.6, -0.8};
+        if (h.especie == RAINHA) {  // the queen stands with her hands held out, full of power
+            q.mao[0] = {-0.55, 0.4, -0.3}; q.mao[1] = {0.55, 0.4, -0.3};
+        }
+        break;
+    case PANCADA:
+        q.mao[0] = {-0.22, 0.18, -0.9}; q.mao[1] = {0.22, 0.18, -0.9}; q.arma = {0, 0.3, -1};
+        break;
+    }
+    if (p.passo != 0) {
+        for (int l = 0; l < 2; l++) {
+            double f = l == 1 ? p.passo : -p.passo;  // +1: this leg steps forward
+            q.pe[l].y = f > 0 ? 0.1 : -0.14;
+            q.ergue[l] = f > 0 ? 0 : 0.035 / std::max(1.0, h.grossura);  // heavy feet barely leave the ground
+            // the arms swing against the legs; a hand holding a weapon swings less
+            double giro = (l == 0 && (e == CORTE || e == ESTOCADA || e == MAGIA)) ? 0.18 : 0.5;
+            V3 m = q.mao[l];
+            q.mao[l] = frente(m, f * giro);
+        }
+        q.inclina += 0.07;
+        q.torce = -p.passo * 0.1;
+        q.vento = 1;
+    }
+    if (p.voo) {
+        q.inclina += 0.22;
+        q.vento = 1.6;
+        q.mao[0] = frente(q.mao[0], 0.25);
+        q.mao[1] = frente(q.mao[1], 0.35);
+    }
+    if (p.golpe) {
+        int g = p.golpe;
+        if (p.passo == 0) {  // a fighting stance, unless the frame is also a step
+            q.pe[0] = {-pes * 1.1, -0.12, 0};
+            q.pe[1] = {pes * 1.1, 0.07, 0};
+            q.ergue[0] = g == 3 ? 0.02 : 0.01;
+        }
+        q.vento = 0.6 + 0.3 * g;
+        q.abre = g == 3 ? 1 : 0.4;
+        switch (e) {
+        case CORTE: {
+            static const double inc[4] = {0, -0.06, 0.12, 0.3}, tor[4] = {0, -0.4, 0.05, 0.38}, bx[4] = {0, 0, 0.01, 0.05};
+            static const V3 m0[4] = {{}, {-0.26, -0.1, 0.94}, {0.02, 0.72, 0.5}, {0.28, 0.8, -0.3}};
+            static const V3 m1[4] = {{}, {0.15, 0.6, -0.3}, {0.2, 0.25, -0.8}, {0.25, -0.25, -0.85}};
+            static const V3 ar[4] = {{}, {-0.1, -0.4, 0.92}, {0.35, 0.75, 0.55}, {0.55, 0.72, -0.42}};
+            static const V3 co[4] = {{}, {0, 0.7, 0.6}, {0, 0.5, -0.8}, {-0.2, -0.5, -0.8}};
+            q.inclina += inc[g]; q.torce = tor[g]; q.baixa = bx[g];
+            q.mao[0] = m0[g]; q.mao[1] = m1[g]; q.arma = ar[g]; q.corte = co[g];
+            break;
+        }
+        case ESTOCADA: {
+            static const double inc[4] = {0, -0.04, 0.08, 0.22}, tor[4] = {0, -0.3, 0, 0.3}, bx[4] = {0, 0, 0.01, 0.05};
+            static const V3 m0[4] = {{}, {-0.2, -0.3, -0.45}, {-0.05, 0.45, -0.45}, {0.05, 0.92, -0.2}};
+            static const V3 m1[4] = {{}, {0.2, 0.5, -0.5}, {0.22, 0.6, -0.45}, {0.2, 0.2, -0.8}};
+            static const V3 ar[4] = {{}, {0.22, 1, 0.2}, {0.22, 1, 0.1}, {0.2, 1, 0.02}};
+            q.inclina += inc[g]; q.torce = tor[g]; q.baixa = bx[g];
+            q.mao[0] = m0[g]; q.mao[1] = m1[g]; q.arma = ar[g]; q.corte = {0, 0, 1};
+            break;
+        }
+        case MAGIA: {
+            static const double inc[4] = {0, -0.08, 0.06, 0.16}, tor[4] = {0, -0.2, 0, 0.22};
+            static const V3 m0[4] = {{}, {-0.12, 0.12, 0.9}, {-0.05, 0.75, 0.45}, {0.05, 0.95, 0.05}};
+            static const V3 m1[4] = {{}, {0.2, 0.35, -0.6}, {0.2, 0.55, -0.35}, {0.15, 0.9, 0.05}};
+            static const V3 ar[4] = {{}, {0, 0.12, 1}, {0.42, 0.6, 0.68}, {0.5, 0.78, 0.4}};
+            q.inclina += inc[g]; q.torce = tor[g];
+            q.mao[0] = m0[g]; q.mao[1] = m1[g]; q.arma = ar[g];
+            break;
+        }
+        case DUPLO: {
+            static const double inc[4] = {0, -0.1, 0.1, 0.28}, bx[4] = {0, 0, 0.01, 0.04};
+            static const V3 m[4] = {{}, {0.35, -0.1, 0.85}, {0.2, 0.8, 0.45}, {0.12, 0.95, -0.15}};
+            static const V3 ar[4] = {{}, {0, -0.2, 1}, {0, 0.9, 0.4}, {0, 0.8, -0.6}};
+            q.inclina += inc[g]; q.baixa = bx[g];
+            q.mao[0] = {-m[g].x, m[g].y, m[g].z}; q.mao[1] = m[g]; q.arma = ar[g];
+            if (p.passo && g == 1) {  // a step that also raises the claws: held at the shoulders
+                q.mao[1] = {0.3, 0.45, 0.3};
+                q.mao[0] = {-0.3, 0.45, 0.3};
+            }
+            break;
+        }
+        case PANCADA: {
+            static const double inc[4] = {0, -0.14, 0.14, 0.36}, bx[4] = {0, 0, 0.02, 0.06};
+            static const V3 m[4] = {{}, {0.14, 0.05, 0.98}, {0.1, 0.9, 0.5}, {0.1, 1.0, -0.2}};
+            q.inclina += inc[g]; q.baixa = bx[g];
+            q.mao[0] = {-m[g].x, m[g].y, m[g].z}; q.mao[1] = m[g]; q.arma = {0, 0.5, -1};
+            break;
+        }
+        }
+    }
+    // seen from the front or the back, a weapon held forward turns out across the body so it shows
+    if (e == CORTE || e == ESTOCADA || (e == MAGIA && p.golpe)) {
+        double k = -(p.golpe ? 0.65 : 0.5) * frontal;
+        q.mao[0] = vira(q.mao[0], k);
+        q.arma = vira(q.arma, k);
+        q.corte = vira(q.corte, k);
+    }
+    return q;
+}
+
+}  // namespace
+
+Corpo monta_corpo(const Humano& h, const Pose& p, const Cena& c) {
     Corpo b;
-    b.A = h.altura;
-    b.rh = 0.105 * b.A * h.cabeca;
-    b.T = 0.29 * b.A;
-    b.L = std::max(0.12 * b.A, (b.A - b.T - 0.03 * b.A - 2 * b.rh) * h.perna);
-    b.hw = 0.065 * b.A * h.largura;
-    b.sw = 0.12 * b.A * h.largura;
-    b.rw = 0.085 * b.A * h.largura;
-    b.rc = 0.115 * b.A * h.largura;
-    b.rl = 0.042 * b.A * h.grossura;
-    b.ra = 0.034 * b.A * h.grossura;
-    b.la = 0.16 * b.A * h.braco;
-    b.lf = 0.15 * b.A * h.braco;
-    double baixa = h.flutua ? 0 : b.L * (1 - std::cos(std::fabs(p.passo) * 26 * GRAU)) * 0.9;
-    double lean = h.corcunda + (p.golpe == 3 ? 0.15 : 0) + (p.voo ? 0.25 : 0);
-    b.pelve = {0, 0, b.L - baixa};
-    b.peito = b.pelve + V3{0, std::sin(lean) * b.T, std::cos(lean) * b.T};
-    b.cabeca = b.peito + V3{0, std::sin(lean) * (b.rh + 0.03 * b.A), std::cos(lean) * (b.rh * 0.8 + 0.03 * b.A)};
-    b.frente = {0, 1, 0};
+    b.pose = p;
+    double A = b.A = h.altura;
+    Postura q = postura(h, p, std::fabs(std::cos(c.giro)));
+    b.rh = 0.1 * A * h.cabeca;
+    b.vento = q.vento;
+    b.abre = q.abre;
+    double pescoco = 0.03 * A;
+    double zpeito = A - 2 * b.rh - pescoco;
+    double L = std::min(0.47 * A * h.perna, zpeito - 0.15 * A);
+    double T = zpeito - L;
+    double tornoz = 0.045 * A;
+    b.rcoxa = 0.05 * A * h.grossura;
+    b.rcanela = 0.04 * A * h.grossura;
+    b.rbraco = 0.036 * A * h.grossura;
+    b.rantebraco = 0.031 * A * h.grossura;
+    b.rmao = 0.044 * A * std::max(1.0, h.grossura * 0.9);
+    double hw = 0.06 * A * h.largura;
+    double perna = L - tornoz - 0.02 * A;
+    // the pelvis sinks as far as the feet need
+    double zp = L * 0.99 - (q.baixa + h.agacha) * A;
+    for (int l = 0; l < 2; l++) {
+        V3 pe = q.pe[l] * A;
+        double dx = pe.x - sinal(l) * hw, dy = pe.y;
+        double alcance = perna * 0.995;
+        double v = std::sqrt(std::max(0.0, alcance * alcance - dx * dx - dy * dy));
+        zp = std::min(zp, v + tornoz + q.ergue[l] * A + 0.02 * A);
+    }
+    if (h.flutua) zp = L * 0.99 - (q.baixa + h.agacha) * A;
+    b.pelve.o = {0, (q.pe[0].y + q.pe[1].y) * 0.25 * A, zp};
+    b.pelve = gira_eixos(b.pelve, q.inclina * 0.3, -q.torce * 0.35, 0);
+    Eixos e0;
+    e0.o = b.pelve.o;
+    b.peito = gira_eixos(e0, q.inclina, q.torce, q.lado);
+    b.peito.o = b.pelve.o + b.peito.z * T;
+    Eixos cab = gira_eixos(e0, q.inclina * 0.45 + q.olha, q.torce * 0.35, 0);
+    cab.o = b.peito.o + b.peito.z * pescoco + cab.z * (b.rh * 0.95);
+    b.cabeca = cab;
+    // legs
+    for (int l = 0; l < 2; l++) {
+        double s = sinal(l);
+        b.quadril[l] = b.pelve.pt(s * hw, 0, -0.02 * A);
+        V3 pe = q.pe[l] * A;
+        V3 alvo{pe.x, pe.y, tornoz + q.ergue[l] * A};
+        V3 polo = b.pelve.dir(s * 0.12, 1, 0);
+        b.tornozelo[l] = alvo;
+        b.joelho[l] = junta(b.quadril[l], alvo, perna * 0.5, perna * 0.5, polo);
+        if (norma(alvo - b.quadril[l]) > perna * 0.999) b.tornozelo[l] = b.quadril[l] + unit(alvo - b.quadril[l]) * (perna * 0.999);
+        V3 dir = unit(vira(b.pelve.y, -s * 0.12) * 1.0 + V3{0, 0, 0});
+        dir.z = 0;
+        dir = unit(dir);
+        if (q.ergue[l] > 0.01) b.ponta[l] = V3{b.tornozelo[l].x, b.tornozelo[l].y, 0} + dir * (0.08 * A) + V3{0, 0, 0.012 * A};
+        else b.ponta[l] = b.tornozelo[l] + dir * (0.085 * A) + V3{0, 0, -0.025 * A};
+    }
+    // arms
+    double sw = 0.125 * A * h.largura * h.ombros;
+    double la = 0.165 * A * h.braco, lf = 0.155 * A * h.braco;
+    for (int l = 0; l < 2; l++) {
+        double s = sinal(l);
+        b.ombro[l] = b.peito.pt(s * sw, -0.005 * A, -0.035 * A);
+        V3 alvo = b.ombro[l] + b.peito.dir(q.mao[l].x, q.mao[l].y, q.mao[l].z) * ((la + lf) * 0.98);
+        V3 polo = b.peito.dir(s * 0.55, -0.6, -0.5);
+        b.cotovelo[l] = junta(b.ombro[l], alvo, la, lf, polo);
+        V3 d = unit(alvo - b.cotovelo[l]);
+        b.pulso[l] = b.cotovelo[l] + d * lf;
+        b.mao[l] = b.pulso[l] + d * (b.rmao * 0.75);
+    }
+    b.arma = unit(b.peito.dir(q.arma.x, q.arma.y, q.arma.z));
+    b.corte = unit(b.peito.dir(q.corte.x, q.corte.y, q.corte.z));
+    // toward the viewer, in the model's terms (a fallen figure is not concerned)
+    double cg = std::cos(c.giro), sg = std::sin(c.giro);
+    b.olhar = unit({-sg * 0.894427191, cg * 0.894427191, 0.4472135955});
     return b;
 }
 
-void pernas(Cena& c, const Humano& h, const Corpo& b, const Pose& p) {
-    if (h.flutua) return;
-    double vies = h.saia ? -b.A : 0;
-    for (int lado = -1; lado <= 1; lado += 2) {
-        double ang = p.passo * lado * 26 * GRAU;
-        V3 quadril = b.pelve + V3{lado * b.hw, 0, 0};
-        V3 joelho = quadril + V3{lado * 0.01 * b.A, std::sin(ang) * b.L * 0.5 + 0.02 * b.A, -std::cos(ang) * b.L * 0.5};
-        double dobra = ang < 0 ? 0.5 : 0.1;  // the trailing leg bends its knee
-        V3 tornozelo = joelho + V3{0, std::sin(ang - dobra) * b.L * 0.5, -std::cos(ang - dobra) * b.L * 0.5};
-        if (tornozelo.z < b.rl) tornozelo.z = b.rl;
-        Tinta perna = h.arvore ? h.roupa.escura(0.8) : h.calca;
-        c.capsula(quadril, joelho, b.rl * 1.1, b.rl, perna, vies);
-        c.capsula(joelho, tornozelo, b.rl, b.rl * 0.9, h.caveira ? h.pele : perna, vies);
-        c.capsula(tornozelo, tornozelo + V3{0, 0.06 * b.A, 0}, b.rl, b.rl, h.bota, vies + 0.01);
+// A tube through the body from the pelvis frame to the chest frame: rings (s, half width, half depth).
+std::vector<Anel> ao_longo(const Corpo& b, std::initializer_list<std::array<double, 3>> aneis, double de, double ate) {
+    std::vector<Anel> r;
+    for (auto& a : aneis) {
+        double s = de + (ate - de) * a[0];
+        V3 x = unit(mistura(b.pelve.x, b.peito.x, std::clamp(s, 0.0, 1.0)));
+        V3 y = unit(mistura(b.pelve.y, b.peito.y, std::clamp(s, 0.0, 1.0)));
+        V3 o = mistura(b.pelve.o, b.peito.o, s);
+        r.push_back({o, x * a[1], y * a[2]});
     }
+    return r;
 }
 
-// Where an arm ends: returns the hand; draws upper arm and forearm.
-V3 braco(Cena& c, const Humano& h, const Corpo& b, int lado, double ombro, double cotovelo, double abre) {
-    V3 o = b.peito + V3{lado * b.sw, -0.01 * b.A, -0.05 * b.A};
-    V3 e = o + direcao(ombro * GRAU, abre * GRAU, lado) * b.la;
-    V3 m = e + direcao((ombro + cotovelo) * GRAU, abre * 0.5 * GRAU, lado) * b.lf;
-    Tinta manga = h.caveira || h.pedra || h.arvore || h.bracosnus ? h.pele : h.roupa;
-    double r = h.pedra ? b.ra * 1.6 : b.ra;
-    c.capsula(o, e, r * 1.15, r, manga, 0.02);
-    c.capsula(e, m, r, r * 0.9, manga, 0.02);
-    c.bola(m, r * (h.pedra ? 1.5 : 1.05), r * (h.pedra ? 1.4 : 1.0), h.pele, 0.03);
-    if (h.arvore) {  // twigs
-        c.capsula(e, e + direcao((ombro + 60) * GRAU, 40 * GRAU, lado) * (0.08 * b.A), r * 0.5, r * 0.2, h.pele, 0.01);
-        c.bola(m + V3{0, 0, 0.03 * b.A}, 0.05 * b.A, 0.045 * b.A, h.cabelo, 0.04);
-    }
-    return m;
-}
-
-void arma(Cena& c, const Humano& h, const Corpo& b, V3 mao, double angulo, const Pose& p) {
-    // in a blow the weapon also turns in across the body, so it shows from every side
-    V3 w = direcao(angulo * GRAU, p.golpe ? 0.45 : 0, 1);
+void perna(Cena& c, const Humano& h, const Corpo& b, int l, int calca, int pele, int bota) {
+    c.novaparte();
     double A = b.A;
-    Tinta madeira = rgb(120, 78, 40);
-    switch (h.arma) {
-    case CAJADOFOGO:
-    case CAJADOCURA: {
-        V3 topo = mao + w * (0.5 * A), pe = mao - w * (0.38 * A);
-        c.capsula(pe, topo, 0.014 * A, 0.018 * A, madeira, 0.05);
-        double r = (p.golpe == 3 ? 0.075 : 0.05) * A;
-        Tinta g = h.arma == CAJADOFOGO ? rgb(255, 150, 30) : rgb(90, 230, 170);
-        double sx, sy;
-        c.projeta(topo + w * (0.02 * A), sx, sy);
-        c.livre(topo, 0.06, [=](cairo_t* cr) {
-            cairo_pattern_t* pt = cairo_pattern_create_radial(sx, sy, 0, sx, sy, r * 1.8);
-            Tinta m = g.clara(0.7);
-            cairo_pattern_add_color_stop_rgba(pt, 0, m.r, m.g, m.b, 1);
-            cairo_pattern_add_color_stop_rgba(pt, 0.45, g.r, g.g, g.b, 1);
-            cairo_pattern_add_color_stop_rgba(pt, 1, g.r, g.g, g.b, 0);
-            cairo_set_source(cr, pt);
-            cairo_pattern_destroy(pt);
-            elipse(cr, sx, sy, r * 1.8, r * 1.8);
-            cairo_fill(cr);
-            if (h.arma == CAJADOFOGO) {  // a tongue of flame above the orb
-                cairo_move_to(cr, sx - r, sy);
-                cairo_curve_to(cr, sx - r, sy - r * 2.2, sx + r * 0.2, sy - r * 1.6, sx + r * 0.1, sy - r * 3.2);
-                cairo_curve_to(cr, sx + r * 1.2, sy - r * 1.6, sx + r, sy - r * 0.8, sx + r, sy);
-                cairo_close_path(cr);
-                usa(cr, rgb(255, 200, 60));
-                cairo_fill(cr);
-            }
-        });
-        c.bola(topo, r * 0.7, r * 0.7, g, 0.07);
-        break;
+    bool nua = h.pernasnuas;
+    int coxa = nua ? pele : calca;
+    c.cone(b.quadril[l], b.joelho[l], b.rcoxa * 1.08, b.rcanela * 1.05, coxa);
+    // the calf swells behind the shin
+    V3 meio = mistura(b.joelho[l], b.tornozelo[l], 0.3);
+    V3 atras = unit(cross(b.tornozelo[l] - b.joelho[l], b.pelve.x)) * (-b.rcanela * 0.25);
+    c.cone(b.joelho[l], meio + atras, b.rcanela * 1.02, b.rcanela * 1.08, nua ? pele : calca);
+    c.cone(meio + atras, b.tornozelo[l], b.rcanela * 1.05, b.rcanela * 0.72, nua ? pele : calca);
+    // boot: shaft and foot
+    if (!nua || h.especie == PESSOA) {
+        V3 cano = mistura(b.tornozelo[l], b.joelho[l], 0.45);
+        c.cone(b.tornozelo[l] + V3{0, 0, -0.01 * A}, cano, b.rcanela * 0.95, b.rcanela * 1.12, bota);
     }
-    case MARTELO: {
-        V3 topo = mao + w * (0.2 * A);
-        c.capsula(mao - w * (0.04 * A), topo, 0.014 * A, 0.014 * A, madeira, 0.05);
-        V3 lado = direcao((angulo + 90) * GRAU, 0, 1) * (0.06 * A);
-        c.capsula(topo - lado, topo + lado, 0.04 * A, 0.04 * A, rgb(140, 140, 150), 0.06);
-        break;
-    }
-    case ESPADA: {
-        V3 cabo = mao - w * (0.04 * A), ponta = mao + w * (0.36 * A);
-        c.capsula(mao + w * (0.03 * A), ponta, 0.017 * A, 0.006 * A, rgb(205, 210, 220), 0.05);
-        V3 lado = V3{0.05 * A, 0, 0};
-        c.capsula(mao + w * (0.03 * A) - lado, mao + w * (0.03 * A) + lado, 0.01 * A, 0.01 * A, rgb(130, 100, 50), 0.06);
-        c.capsula(cabo, mao, 0.012 * A, 0.012 * A, rgb(90, 60, 40), 0.04);
-        break;
-    }
-    case TRIDENTE:
-    case LANCA: {
-        V3 topo = mao + w * (0.45 * A);
-        c.capsula(mao - w * (0.3 * A), topo, 0.012 * A, 0.012 * A, h.arma == LANCA ? madeira : rgb(60, 50, 55), 0.05);
-        if (h.arma == LANCA) {
-            c.capsula(topo, topo + w * (0.09 * A), 0.02 * A, 0.004 * A, rgb(170, 170, 160), 0.06);
-        } else {
-            V3 lado = V3{0.055 * A, 0, 0};
-            c.capsula(topo - lado, topo + lado, 0.01 * A, 0.01 * A, rgb(70, 60, 65), 0.06);
-            for (int i = -1; i <= 1; i++)
-                c.capsula(topo + lado * i, topo + lado * i + w * (0.1 * A), 0.01 * A, 0.003 * A, rgb(90, 80, 85), 0.06);
-        }
-        break;
-    }
-    case MACHADO: {
-        V3 topo = mao + w * (0.24 * A);
-        c.capsula(mao - w * (0.05 * A), topo, 0.014 * A, 0.014 * A, madeira, 0.05);
-        V3 fio = direcao((angulo - 90) * GRAU, 0, 1);
-        c.poligono({topo + w * (0.01 * A), topo + fio * (0.13 * A) + w * (0.07 * A), topo + fio * (0.15 * A) - w * (0.11 * A),
-                    topo - w * (0.09 * A)}, rgb(170, 175, 180), 0.06);
-        break;
-    }
-    case CLAVA:
-        c.capsula(mao - w * (0.04 * A), mao + w * (0.36 * A), 0.02 * A, 0.055 * A, rgb(130, 90, 50), 0.05);
-        break;
-    case GARRAS:
-        for (int i = -1; i <= 1; i++)
-            c.linha(mao, mao + w * (0.07 * A) + V3{i * 0.025 * A, 0, 0}, 1.3, rgb(40, 30, 30), 0.05);
-        break;
-    default: break;
-    }
+    V3 pe = b.ponta[l] - b.tornozelo[l];
+    V3 f = unit(V3{pe.x, pe.y, pe.z});
+    V3 lado = unit(cross(f, V3{0, 0, 1})) * (0.032 * A * std::max(1.0, h.grossura * 0.9));
+    V3 cima = unit(cross(lado, f)) * (0.03 * A);
+    if (dot(cima, V3{0, 0, 1}) < 0) cima = -cima;
+    V3 centro = mistura(b.tornozelo[l], b.ponta[l], 0.5) + V3{0, 0, -0.006 * A};
+    c.elipsoide(centro, f * (norma(pe) * 0.62), lado, cima, nua && h.especie != PESSOA ? pele : bota);
 }
 
-// The headgear: hats, cap, horns, crown, bun or topknot.
-void chapeu(Cena& c, const Humano& h, const Corpo& b) {
-    V3 k = b.cabeca;
-    double rh = b.rh;
-    V3 topo = k + V3{0, 0, rh * 0.7};
-    double vh = 1.2 * rh;  // headgear sits over hair and head
-    switch (h.chapeu_tipo) {
-    case ABAS:
-        c.tronco(topo, rh * 1.75, topo + V3{0, 0, rh * 0.12}, rh * 1.7, h.chapeu, vh + 0.3, true);
-        c.tronco(topo + V3{0, 0, rh * 0.1}, rh * 0.95, topo + V3{0, -0.1 * rh, rh * 1.1}, rh * 0.7, h.chapeu.clara(0.05), vh + 0.31, true);
-        c.tronco(topo + V3{0, 0, rh * 0.12}, rh * 0.97, topo + V3{0, 0, rh * 0.35}, rh * 0.93, rgb(170, 40, 30), vh + 0.1);
-        break;
-    case CAPACETE:
-        c.bola(k + V3{0, -0.05 * rh, rh * 0.6}, rh * 1.06, rh * 0.74, h.chapeu, vh + 0.3);
-        c.poligono({k + V3{-0.8 * rh, 0.65 * rh, 0.62 * rh}, k + V3{0.8 * rh, 0.65 * rh, 0.62 * rh}, k + V3{0.6 * rh, 1.4 * rh, 0.55 * rh},
-                    k + V3{-0.6 * rh, 1.4 * rh, 0.55 * rh}},
-                   h.chapeu.escura(0.85), vh + 0.31);
-        break;
-    case PONTUDO: {
-        topo = topo + V3{0, 0, 0.2 * rh};
-        c.tronco(topo - V3{0, 0, 0.1 * rh}, rh * 1.55, topo, rh * 1.5, h.chapeu, vh + 0.3, true);
-        V3 meio = topo + V3{0, -0.3 * rh, 1.5 * rh};
-        c.tronco(topo, rh * 0.95, meio, rh * 0.45, h.chapeu, vh + 0.31);
-        c.capsula(meio, meio + V3{0.2 * rh, -1.0 * rh, 0.9 * rh}, rh * 0.45, rh * 0.08, h.chapeu, vh + 0.32);
-        break;
-    }
-    case CHIFRES:
-        for (int lado = -1; lado <= 1; lado += 2) {
-            V3 a = k + V3{lado * 0.6 * rh, 0.2 * rh, 0.6 * rh}, m = a + V3{lado * 0.45 * rh, 0, 0.55 * rh};
-            c.capsula(a, m, rh * 0.25, rh * 0.17, rgb(235, 215, 170), vh + 0.2);
-            c.capsula(m, m + V3{-lado * 0.1 * rh, 0, 0.6 * rh}, rh * 0.17, rh * 0.04, rgb(235, 215, 170), vh + 0.2);
-        }
-        break;
-    case COROA:
-        c.tronco(topo + V3{0, 0, 0.05 * rh}, rh * 0.6, topo + V3{0, 0, 0.45 * rh}, rh * 0.7, rgb(225, 180, 40), vh + 0.3);
-        for (int i = 0; i < 5; i++) {
-            double a = i * 2 * M_PI / 5 + 0.3;
-            c.ponto(topo + V3{std::cos(a) * rh * 0.66, std::sin(a) * rh * 0.66, 0.6 * rh}, rh * 0.12, i == 1 ? rgb(220, 30, 60) : rgb(250, 220, 80), vh + 0.31);
-        }
-        break;
-    case COQUE:
-        c.bola(k + V3{0, -0.55 * rh, 0.7 * rh}, rh * 0.5, rh * 0.5, h.cabelo, -0.2);
-        break;
-    case TOPETE:
-        c.capsula(k + V3{0, -0.3 * rh, 0.9 * rh}, k + V3{0, -0.9 * rh, 1.5 * rh}, rh * 0.3, rh * 0.15, h.cabelo, 0.1);
-        break;
-    default: break;
-    }
-}
-
-void cabeca(Cena& c, const Humano& h, const Corpo& b) {
-    V3 k = b.cabeca;
-    double rh = b.rh;
-    Tinta olho = h.olhosbrilham ? rgb(250, 230, 60) : rgb(25, 20, 20);
-    if (h.cabelolongo) {  // long hair lies on the back: it sorts as the back of the chest does
-        V3 a = k + V3{0, -0.3 * rh, 0}, z = k + V3{0, -0.55 * rh, -2.1 * rh};
-        double costas = c.prof(b.peito + V3{0, -b.rc, 0}) - (c.prof(a) + c.prof(z)) / 2;
-        c.tronco(a, rh * 0.9, z, rh * 0.75, h.cabelo, costas);
-    }
-    if (!h.caveira && !h.nadadeira && !h.arvore && !h.careca) c.bola(k + V3{0, -0.22 * rh, 0.12 * rh}, rh * 1.04, rh * 1.0, h.cabelo, -0.3);
-    if (h.arvore) {  // a leafy crown instead of a head
-        static const double folhas[6][3] = {{0, 0, 0.9}, {-0.9, -0.2, 0.4}, {0.9, -0.2, 0.4}, {0, -0.8, 0.5}, {-0.5, 0.5, 0.2}, {0.5, 0.5, 0.2}};
-        for (auto& f : folhas) c.bola(k + V3{f[0] * rh, f[1] * rh, f[2] * rh}, rh * 1.0, rh * 0.95, h.cabelo, 0);
-        return;
-    }
-    c.bola(k, rh, rh * 1.02, h.pele);
-    if (h.cabelolongo) c.bola(k + V3{0, 0.05 * rh, 0.5 * rh}, rh * 1.0, rh * 0.62, h.cabelo, 0.05);  // hair over the brow
-    // face, only where it turns to the viewer
-    for (int lado = -1; lado <= 1; lado += 2) {
-        V3 e = k + V3{lado * 0.38 * rh, 0.86 * rh, 0.08 * rh};
-        if (c.prof(e) - c.prof(k) > 0.25 * rh) {
-            if (h.caveira) c.ponto(e, rh * 0.3, rgb(20, 15, 15), 0.1);
-            else c.ponto(e, std::max(0.9, rh * 0.16), olho, 0.1);
-        }
-        if (h.nadadeira) c.bola(k + V3{lado * 0.75 * rh, 0.35 * rh, 0.25 * rh}, rh * 0.28, rh * 0.28, rgb(235, 225, 120), 0.02);
-    }
-    if (h.nadadeira) {  // fin crest and wide mouth
-        c.poligono({k + V3{0, 0.4 * rh, 0.9 * rh}, k + V3{0, -0.2 * rh, 1.6 * rh}, k + V3{0, -1.0 * rh, 1.2 * rh}, k + V3{0, -0.9 * rh, 0.5 * rh}},
-                   rgb(200, 70, 60), 0.05);
-        c.linha(k + V3{-0.5 * rh, 0.85 * rh, -0.35 * rh}, k + V3{0.5 * rh, 0.85 * rh, -0.35 * rh}, 1.2, rgb(60, 20, 30), 0.1);
-    }
-    if (!h.caveira) c.bola(k + V3{0, 0.98 * rh, -0.12 * rh}, rh * 0.2, rh * 0.2, h.pele.escura(0.9), 0.05);
-    if (h.caveira) c.linha(k + V3{-0.35 * rh, 0.8 * rh, -0.55 * rh}, k + V3{0.35 * rh, 0.8 * rh, -0.55 * rh}, 1.0, rgb(60, 50, 40), 0.1);
-    if (h.barba)
-        c.poligono({k + V3{-0.8 * rh, 0.55 * rh, -0.15 * rh}, k + V3{0.8 * rh, 0.55 * rh, -0.15 * rh}, k + V3{0.5 * rh, 0.8 * rh, -0.9 * rh},
-                    k + V3{0, 0.75 * rh, -1.6 * rh}, k + V3{-0.5 * rh, 0.8 * rh, -0.9 * rh}},
-                   h.cabelo, 0.12);
-    if (h.bigode) c.capsula(k + V3{-0.45 * rh, 0.9 * rh, -0.35 * rh}, k + V3{0.45 * rh, 0.9 * rh, -0.35 * rh}, rh * 0.14, rh * 0.14, h.cabelo, 0.12);
-    if (h.presas)
-        for (int lado = -1; lado <= 1; lado += 2)
-            c.capsula(k + V3{lado * 0.35 * rh, 0.85 * rh, -0.5 * rh}, k + V3{lado * 0.4 * rh, 0.9 * rh, -0.1 * rh}, rh * 0.12, rh * 0.05,
-                      rgb(240, 235, 210), 0.12);
-    chapeu(c, h, b);
-}
-
-void corpo(Cena& c, const Humano& h, const Corpo& b, const Pose& p) {
-    double A = b.A;
-    if (h.saia || h.flutua) {
-        double baixo = h.flutua ? 0.06 * A : 0.03 * A;
-        V3 barra = V3{0, (p.voo ? -0.12 : -0.02) * A, baixo};
-        c.tronco(b.pelve + V3{0, 0, 0.03 * A}, b.rw * 1.05, barra, b.rw * (h.flutua ? 2.2 : 1.9), h.calca, 0.0);
-        if (h.avental) c.poligono({b.pelve + V3{-b.rw * 0.7, b.rw * 1.0, 0}, b.pelve + V3{b.rw * 0.7, b.rw * 1.0, 0},
-                                   V3{b.rw * 1.0, b.rw * 1.75, 0.1 * A}, V3{-b.rw * 1.0, b.rw * 1.75, 0.1 * A}}, rgb(240, 236, 222), 0.05);
-    }
-    if (h.manto) {
-        double sopra = p.passo != 0 || p.voo ? 0.08 * A : 0.02 * A;
-        V3 o = b.peito + V3{0, -b.rc * 0.6, -0.04 * A};
-        c.poligono({o + V3{b.sw, 0, 0}, o + V3{-b.sw, 0, 0}, V3{-b.sw * 1.5, -b.rc - sopra, 0.12 * A}, V3{b.sw * 1.5, -b.rc - sopra, 0.12 * A}},
-                   h.capa, -0.3 * A);
-    }
-    if (h.asas) {
-        double bate = p.golpe ? 0.25 : (p.passo ? 0.1 : 0);
-        for (int lado = -1; lado <= 1; lado += 2) {
-            V3 o = b.peito + V3{lado * 0.3 * b.sw, -b.rc * 0.7, -0.05 * A};
-            V3 ponta = o + V3{lado * 0.55 * A, -0.2 * A, (0.3 + bate) * A};
-            c.poligono({o, ponta, o + V3{lado * 0.5 * A, -0.22 * A, (0.05 + bate) * A}, o + V3{lado * 0.35 * A, -0.18 * A, -0.12 * A},
-                        o + V3{lado * 0.18 * A, -0.12 * A, -0.22 * A}},
-                       h.capa, -0.2 * A);
-        }
-    }
-    if (h.cauda) {
-        V3 a = b.pelve + V3{0, -b.rw, 0}, m = a + V3{0.05 * A, -0.2 * A, -0.2 * A}, f = m + V3{-0.08 * A, -0.15 * A, 0.1 * A};
-        c.capsula(a, m, 0.02 * A, 0.015 * A, h.pele, -0.1);
-        c.capsula(m, f, 0.015 * A, 0.01 * A, h.pele, -0.1);
-        c.poligono({f, f + V3{0.04 * A, -0.02 * A, 0.05 * A}, f + V3{-0.04 * A, -0.02 * A, 0.05 * A}}, h.pele.escura(0.7), -0.1);
-    }
-    // torso: hips to chest, a belly where there is one
-    Tinta peito = h.caveira ? h.pele : h.roupa;
-    if (h.caveira) {
-        c.capsula(b.pelve, b.peito, 0.02 * A, 0.02 * A, h.pele);
-        c.tronco(b.pelve + (b.peito - b.pelve) * 0.45, b.rw * 0.8, b.peito, b.rc * 0.9, h.pele, 0, true);
-        for (int i = 1; i <= 3; i++) {
-            V3 y = b.pelve + (b.peito - b.pelve) * (0.45 + 0.15 * i);
-            c.linha(y + V3{-b.rc * 0.8, b.rc * 0.6, 0}, y + V3{b.rc * 0.8, b.rc * 0.6, 0}, 1.0, rgb(70, 60, 50), b.rc * 0.5);
-        }
-        c.bola(b.pelve, b.rw * 0.9, b.rw * 0.5, h.pele);
+void braco(Cena& c, const Humano& h, const Corpo& b, int l, int manga, int pele, bool curta) {
+    c.novaparte();
+    V3 o = b.ombro[l], e = b.cotovelo[l], w = b.pulso[l];
+    c.bola(o + (b.peito.z * (-0.004 * b.A)), b.rbraco * 1.4, manga);
+    c.cone(o, e, b.rbraco * 1.15, b.rbraco * 0.92, manga);
+    // the forearm swells below the elbow
+    V3 m = mistura(e, w, 0.3);
+    if (h.mangalarga) {  // a bell sleeve, open over the wrist
+        c.cone(e, m, b.rbraco * 0.95, b.rantebraco * 1.3, manga);
+        c.cone(m, w + unit(w - e) * (0.01 * b.A), b.rantebraco * 1.3, b.rantebraco * 2.1, manga);
     } else {
-        c.tronco(b.pelve, b.rw, b.peito, b.rc, peito, 0, true);
-        if (h.cinto) c.faixa(b.pelve + (b.peito - b.pelve) * 0.12, b.rw * 1.06 + (b.rc - b.rw) * 0.12, std::max(1.5, 0.03 * A), h.corcinto, 0.01);
-        if (h.barriga > 0) c.bola(b.pelve + (b.peito - b.pelve) * 0.35 + V3{0, b.rw * 0.5, 0}, h.barriga * A, h.barriga * A * 0.95, h.pele, 0.05);
+        c.cone(e, m, b.rbraco * 0.9, b.rantebraco * 1.08, curta ? pele : manga);
+        c.cone(m, w, b.rantebraco * 1.08, b.rantebraco * 0.75, curta ? pele : manga);
     }
-    if (h.pedra) {  // boulders on the shoulders and the chest
-        for (int lado = -1; lado <= 1; lado += 2) c.bola(b.peito + V3{lado * b.sw * 0.95, -0.01 * A, 0.01 * A}, 0.11 * A, 0.1 * A, h.pele.clara(0.05), 0.03);
-        c.bola(b.pelve + (b.peito - b.pelve) * 0.6 + V3{0, b.rc * 0.55, 0}, 0.1 * A, 0.085 * A, h.roupa.clara(0.08), 0.02);
+    if (!curta && !h.mangalarga && h.especie == PESSOA) {  // a cuff at the wrist
+        V3 d = unit(w - e);
+        c.cone(w - d * (0.018 * b.A), w - d * (0.004 * b.A), b.rantebraco * 1.05, b.rantebraco * 1.05, manga);
     }
-    if (h.pedra)
-        for (int i = 0; i < 4; i++)
-            c.ponto(b.pelve + (b.peito - b.pelve) * (0.3 + 0.18 * i) + V3{(i % 2 ? 0.4 : -0.4) * b.rc, b.rc * 0.9, 0}, 0.025 * A, rgb(90, 130, 60), 0.05);
-    if (h.arvore) {  // a face in the bark
-        for (int lado = -1; lado <= 1; lado += 2) {
-            V3 e = b.peito + V3{lado * 0.35 * b.rc, b.rc * 0.95, -0.06 * A};
-            if (c.prof(e) - c.prof(b.peito) > 0.3 * b.rc) c.ponto(e, 0.025 * A, rgb(250, 220, 60), 0.2);
+    // the hand: a fist with its thumb
+    V3 d = unit(b.mao[l] - w);
+    c.elipsoide(b.mao[l], d * (b.rmao * 0.95), unit(cross(d, b.peito.z)) * (b.rmao * 0.78), unit(cross(cross(d, b.peito.z), d)) * (b.rmao * 0.85), pele);
+    c.bola(b.mao[l] + b.peito.x * (-sinal(l) * b.rmao * 0.55) + d * (b.rmao * 0.2), b.rmao * 0.42, pele);
+}
+
+void tronco(Cena& c, const Humano& h, const Corpo& b, int roupa, int pele) {
+    double A = b.A, L = h.largura, O = h.ombros;
+    c.novaparte();
+    // hips
+    c.elipsoide(b.pelve.pt(0, -0.005 * A, -0.01 * A), b.pelve.x * ((0.06 * L + 0.045) * A), b.pelve.y * (0.068 * A * std::max(1.0, L * 0.9)),
+                b.pelve.z * (0.07 * A), h.tanga || h.saia ? roupa : c.material(h.calca, TECIDO));
+    // the torso from the waist up
+    int m = roupa;
+    c.tubo(ao_longo(b, {{0.05, 0.095 * L * A, 0.066 * A},
+                        {0.3, 0.09 * L * A, 0.062 * A},
+                        {0.62, 0.112 * L * O * A, 0.074 * A},
+                        {0.86, 0.122 * L * O * A, 0.072 * A},
+                        {0.98, 0.1 * L * O * A, 0.058 * A},
+                        {1.05, 0.05 * A, 0.042 * A}}),
+           14, m, 0, 2 * M_PI, true, true);
+    if (h.barriga > 0) {
+        V3 cb = mistura(b.pelve.o, b.peito.o, 0.32) + b.pelve.y * (0.045 * A);
+        c.elipsoide(cb, b.peito.x * (h.barriga * A * 1.05), b.peito.y * (h.barriga * A * 0.9), b.peito.z * (h.barriga * A), m);
+    }
+    (void)pele;
+}
+
+void cinto(Cena& c, const Humano& h, const Corpo& b) {
+    double A = b.A, L = h.largura;
+    c.novaparte();
+    Material cm;
+    cm.cor = h.corcinto;
+    cm.textura = COURO;
+    int m = c.material(cm);
+    std::vector<Anel> aneis = ao_longo(b, {{0.17, 0.1 * L * A, 0.07 * A}, {0.3, 0.097 * L * A, 0.068 * A}});
+    c.tubo(aneis, 16, m, 0, 2 * M_PI);
+    Material ou;
+    ou.cor = rgb(222, 182, 70);
+    ou.textura = OURO;
+    ou.brilho = 0.6;
+    ou.dureza = 30;
+    V3 fivela = mistura(aneis[0].c, aneis[1].c, 0.5) + b.pelve.y * (0.07 * A);
+    c.elipsoide(fivela, b.pelve.x * (0.022 * A), b.pelve.y * (0.008 * A), b.pelve.z * (0.018 * A), c.material(ou));
+}
+
+// A skirt or robe from the waist to `baixo` (height of the hem), its folds and hem swinging back.
+void saia(Cena& c, const Humano& h, const Corpo& b, int mat, double baixo, double largo, double dobras, bool rasgada) {
+    double A = b.A, L = h.largura;
+    c.novaparte();
+    Anel cintura = ao_longo(b, {{0.3, 0.095 * L * A, 0.068 * A}})[0];
+    std::vector<Anel> aneis{cintura};
+    V3 base = b.pelve.o;
+    int n = 5;
+    for (int i = 1; i <= n; i++) {
+        double t = double(i) / n;
+        double z = cintura.c.z + (baixo - cintura.c.z) * t;
+        double r = (0.1 * L + (largo - 0.1 * L) * std::pow(t, 1.3)) * A;
+        V3 o{base.x, base.y - b.vento * 0.06 * A * t * t, z};
+        aneis.push_back({o, V3{1, 0, 0} * r, V3{0, 1, 0} * (r * 0.86)});
+    }
+    double fase = b.pose.passo * 0.7 + b.pose.golpe * 0.4;
+    c.tubo(aneis, 28, mat, 0, 2 * M_PI, false, false,
+           [=](double s, double a) { return 1 + dobras * s * (0.6 * std::sin(9 * a + fase) + 0.4 * std::sin(5 * a - fase)); },
+           [=](double s, double a) {
+               if (!rasgada) return 0.0;
+               double v = std::fabs(std::sin(6.5 * a + 0.3)) * 0.06 * A;
+               return s * s * (v - 0.02 * A);
+           });
+}
+
+// A cape hanging from the shoulders down the back, blown back by the walk.
+void capa(Cena& c, const Humano& h, const Corpo& b, double baixo) {
+    double A = b.A, L = h.largura;
+    c.novaparte();
+    Material m;
+    m.cor = h.capa;
+    m.verso = h.capa.escura(0.55).mistura(rgb(60, 20, 30), 0.2);
+    m.textura = TECIDO;
+    int mat = c.material(m);
+    std::vector<Anel> aneis;
+    V3 topo = b.peito.pt(0, -0.005 * A, -0.02 * A);
+    aneis.push_back({topo, b.peito.x * (0.115 * L * h.ombros * A), b.peito.y * (0.07 * A)});
+    aneis.push_back({b.peito.pt(0, -0.02 * A, -0.07 * A), b.peito.x * (0.135 * L * h.ombros * A), b.peito.y * (0.09 * A)});
+    int n = 4;
+    for (int i = 1; i <= n; i++) {
+        double t = double(i) / n;
+        double z = topo.z - 0.07 * A + (baixo - topo.z + 0.07 * A) * t;
+        V3 o = mistura(b.peito.o, b.pelve.o, std::min(1.0, t * 1.2));
+        o.z = z;
+        o.y -= (0.02 + b.vento * 0.09 * t * t) * A;
+        double r = (0.14 * L + 0.07 * t) * A;
+        aneis.push_back({o, V3{1, 0, 0} * r, V3{0, 1, 0} * (0.1 + 0.05 * t) * A});
+    }
+    double fase = b.pose.passo * 0.9;
+    c.tubo(aneis, 20, mat, M_PI - 0.25, 2 * M_PI + 0.25, false, false,
+           [=](double s, double a) { return 1 + 0.09 * s * std::sin(7 * a + fase); });
+    // the clasp at the throat
+    Material ou;
+    ou.cor = rgb(222, 182, 70);
+    ou.brilho = 0.6;
+    ou.dureza = 30;
+    int o = c.material(ou);
+    for (int l = 0; l < 2; l++) c.bola(b.peito.pt(sinal(l) * 0.07 * A, 0.055 * A, -0.005 * A), 0.016 * A, o);
+}
+
+void avental(Cena& c, const Humano& h, const Corpo& b, Tinta cor, double baixo, double largo) {
+    double A = b.A, L = h.largura;
+    c.novaparte();
+    Material m;
+    m.cor = cor;
+    m.textura = h.especie == PESSOA && h.saia ? TECIDO : COURO;
+    int mat = c.material(m);
+    Anel cint = ao_longo(b, {{0.28, 0.104 * L * A, 0.074 * A}})[0];
+    Anel peito = ao_longo(b, {{0.7, 0.118 * L * A, 0.082 * A}})[0];
+    std::vector<Anel> aneis{peito, cint};
+    for (int i = 1; i <= 3; i++) {
+        double t = i / 3.0;
+        double r = (0.105 * L + (largo - 0.105 * L) * t) * A;
+        V3 o{b.pelve.o.x, b.pelve.o.y + 0.005 * A, cint.c.z + (baixo - cint.c.z) * t};
+        aneis.push_back({o, V3{1, 0, 0} * r, V3{0, 1, 0} * (r * 0.9)});
+    }
+    double fase = b.pose.passo * 0.5;
+    c.tubo(aneis, 12, mat, M_PI / 2 - 0.75, M_PI / 2 + 0.75, false, false,
+           [=](double s, double a) { return 1.0 + 0.03 * s * std::sin(6 * a + fase); });
+}
+
+void asas(Cena& c, const Humano& h, const Corpo& b) {
+    double A = b.A;
+    c.novaparte();
+    Material mem;
+    mem.cor = h.capa;
+    mem.verso = h.capa.escura(0.7);
+    mem.textura = COURO;
+    int m = c.material(mem);
+    int osso = mat_pele(c, h);
+    double bate = b.pose.golpe ? 0.18 * (b.pose.golpe == 1 ? 1.4 : 0.6) : (b.pose.passo ? 0.08 : 0);
+    for (int l = 0; l < 2; l++) {
+        double s = sinal(l);
+        V3 o = b.peito.pt(s * 0.05 * A, -0.07 * A, -0.04 * A);
+        V3 cot = o + b.peito.dir(s * 0.25, -0.22, 0.22 + bate) * A;
+        V3 ponta = cot + b.peito.dir(s * 0.28, -0.12, 0.18 + bate) * A;
+        V3 d1 = cot + b.peito.dir(s * 0.3, -0.2, -0.12) * A;
+        V3 d2 = cot + b.peito.dir(s * 0.12, -0.18, -0.32) * A;
+        V3 baixo = o + b.peito.dir(s * 0.04, -0.12, -0.38) * A;
+        c.cone(o, cot, 0.022 * A, 0.018 * A, osso);
+        c.cone(cot, ponta, 0.018 * A, 0.006 * A, osso);
+        c.cone(cot, d1, 0.012 * A, 0.005 * A, osso);
+        c.cone(cot, d2, 0.012 * A, 0.005 * A, osso);
+        // the membrane between the fingers, scalloped
+        std::vector<Vertice> v;
+        std::vector<int> t;
+        V3 pts[6] = {o, cot, ponta, d1, d2, baixo};
+        V3 centro = (o + cot + ponta + d1 + d2 + baixo) * (1.0 / 6);
+        V3 n = unit(cross(ponta - o, baixo - o)) * (-1);
+        if (dot(n, b.peito.y) > 0) n = -n;  // the outer side faces back
+        v.push_back({centro, n, {}});
+        for (int i = 0; i < 6; i++) {
+            V3 a = pts[i], z = pts[(i + 1) % 6];
+            // the trailing edges sag between the finger tips
+            V3 meio = mistura(a, z, 0.5);
+            if (i >= 2) meio = mistura(meio, centro, 0.22);
+            v.push_back({a, n, {}});
+            v.push_back({meio, n, {}});
         }
-        V3 boca = b.peito + V3{0, b.rc * 0.95, -0.15 * A};
-        if (c.prof(boca) - c.prof(b.peito) > 0.3 * b.rc) c.bola(boca, 0.04 * A, 0.02 * A, rgb(40, 25, 15), 0.2);
+        for (int i = 0; i < 12; i++) t.insert(t.end(), {0, 1 + i, 1 + (i + 1) % 12});
+        c.malha(v, t, m);
+    }
+}
+
+void cauda(Cena& c, const Humano& h, const Corpo& b) {
+    double A = b.A;
+    c.novaparte();
+    int m = mat_pele(c, h);
+    double bal = b.pose.passo * 0.06 * A;
+    V3 a = b.pelve.pt(0, -0.06 * A, -0.02 * A);
+    V3 p1 = a + V3{bal, -0.14 * A, -0.12 * A}, p2 = p1 + V3{-bal, -0.14 * A, 0.02 * A}, p3 = p2 + V3{bal * 0.5, -0.06 * A, 0.12 * A};
+    c.cone(a, p1, 0.022 * A, 0.018 * A, m);
+    c.cone(p1, p2, 0.018 * A, 0.013 * A, m);
+    c.cone(p2, p3, 0.013 * A, 0.008 * A, m);
+    // the arrow tip, turned to the viewer
+    V3 d = unit(p3 - p2);
+    V3 lado = unit(cross(d, b.olhar));
+    Material pm;
+    pm.cor = h.pele.escura(0.6);
+    c.placa(p3, lado, d, {{0, 0.05 * A}, {0.035 * A, -0.01 * A}, {0.0, 0.005 * A}, {-0.035 * A, -0.01 * A}}, 0.008 * A, c.material(pm));
+}
+
+void escudo(Cena& c, const Humano& h, const Corpo& b) {
+    double A = b.A;
+    c.novaparte();
+    Material mad;
+    mad.cor = rgb(120, 84, 50);
+    mad.textura = TABUAS;
+    mad.escala = 0.7;
+    Material fe;
+    fe.cor = rgb(150, 150, 160);
+    fe.textura = METAL;
+    fe.brilho = 0.5;
+    fe.dureza = 20;
+    int mm = c.material(mad), mf = c.material(fe);
+    V3 d = unit(b.pulso[1] - b.cotovelo[1]);
+    V3 centro = mistura(b.cotovelo[1], b.pulso[1], 0.55) + b.peito.x * (0.035 * A) + b.peito.y * (0.01 * A);
+    // the round shield faces out from the arm, a little toward the front
+    V3 n = unit(b.peito.x * 1.0 + b.peito.y * 0.8);
+    V3 u = unit(cross(n, d)), w = unit(cross(n, u));
+    std::vector<Anel> aneis{{centro - n * (0.012 * A), u * (0.13 * A), w * (0.13 * A)}, {centro + n * (0.012 * A), u * (0.13 * A), w * (0.13 * A)},
+                            {centro + n * (0.02 * A), u * (0.11 * A), w * (0.11 * A)}};
+    c.tubo(aneis, 20, mm, 0, 2 * M_PI, true, true);
+    c.tubo({{centro + n * (0.012 * A), u * (0.135 * A), w * (0.135 * A)}, {centro + n * (0.02 * A), u * (0.135 * A), w * (0.135 * A)}}, 20, mf);
+    c.elipsoide(centro + n * (0.022 * A), u * (0.035 * A), w * (0.035 * A), n * (0.025 * A), mf);
+}
+
+namespace {
+
+void magia(Cena& c, const Humano& h, const Corpo& b) {
+    if (!(h.magia == 2 || (h.magia == 1 && b.pose.golpe >= 2))) return;
+    for (int l = 0; l < 2; l++) {
+        double r = 0.05 * b.A * (b.pose.golpe == 3 ? 1.7 : 1.25);
+        c.brilho(b.mao[l], r * 1.6, h.cormagia);
     }
 }
 
 }  // namespace
 
 void monta_humano(Cena& c, const Humano& h, const Pose& p) {
-    Corpo b = medidas(h, p);
-    pernas(c, h, b, p);
-    corpo(c, h, b, p);
-    Braco br = braco_arma(h, p);
-    double outro = p.golpe ? (h.arma == GARRAS || h.arma == PUNHOS ? br.ombro * 0.8 : 30) : 10 + p.passo * 25.0;
-    double outro_cot = p.golpe && (h.arma == GARRAS || h.arma == PUNHOS) ? br.cotovelo : 25;
-    V3 mao_arma = braco(c, h, b, -1, br.ombro, br.cotovelo, p.golpe == 3 ? -12 : 12);
-    V3 mao_outra = braco(c, h, b, 1, outro, outro_cot, 12);
-    if (h.escudo) c.tronco(mao_outra + V3{0.02 * b.A, 0.01 * b.A, 0}, 0.09 * b.A, mao_outra + V3{0.045 * b.A, 0.012 * b.A, 0}, 0.085 * b.A, rgb(110, 80, 50), 0.05, true);
-    arma(c, h, b, mao_arma, br.arma, p);
-    if (h.arma == GARRAS) arma(c, h, b, mao_outra, br.arma, p);
-    if (h.magia == 2 || (h.magia == 1 && p.golpe >= 2))
-        for (V3 m : {mao_arma, mao_outra}) {
-            double sx, sy, r = 0.05 * b.A * (p.golpe == 3 ? 1.5 : 1);
-            c.projeta(m, sx, sy);
-            Tinta g = h.cormagia;
-            c.livre(m, 0.2, [=](cairo_t* cr) {
-                cairo_pattern_t* pt = cairo_pattern_create_radial(sx, sy, 0, sx, sy, r * 1.8);
-                Tinta centro = g.clara(0.7);
-                cairo_pattern_add_color_stop_rgba(pt, 0, centro.r, centro.g, centro.b, 1);
-                cairo_pattern_add_color_stop_rgba(pt, 0.5, g.r, g.g, g.b, 1);
-                cairo_pattern_add_color_stop_rgba(pt, 1, g.r, g.g, g.b, 0);
-                cairo_set_source(cr, pt);
-                cairo_pattern_destroy(pt);
-                elipse(cr, sx, sy, r * 1.8, r * 1.8);
-                cairo_fill(cr);
-            });
+    Corpo b = monta_corpo(h, p, c);
+    if (h.especie == OSSADA) {
+        ossada(c, h, b);
+    } else if (h.especie == ROCHA) {
+        rocha(c, h, b);
+    } else if (h.especie == ARVORE) {
+        arvore(c, h, b);
+    } else {
+        double A = b.A;
+        int pele = mat_pele(c, h);
+        Material rm;
+        rm.cor = h.roupa;
+        rm.textura = TECIDO;
+        int roupa = c.material(rm);
+        int calca = c.material(h.calca, TECIDO);
+        Material bm;
+        bm.cor = h.bota;
+        bm.textura = COURO;
+        bm.brilho = 0.15;
+        int bota = c.material(bm);
+        if (!h.flutua)
+            for (int l = 0; l < 2; l++) perna(c, h, b, l, calca, pele, bota);
+        tronco(c, h, b, h.bracosnus ? pele : roupa, pele);
+        if (h.cinto) cinto(c, h, b);
+        if (h.tanga) tanga(c, h, b);
+        if (h.saia || h.flutua) {
+            Material sm;
+            sm.cor = h.calca;
+            sm.textura = TECIDO;
+            sm.verso = h.calca.escura(0.45);
+            saia(c, h, b, c.material(sm), h.flutua ? 0.05 * A : 0.035 * A, h.flutua ? 0.2 : 0.17, 0.07, h.flutua);
         }
-    cabeca(c, h, b);
+        if (h.avental) avental(c, h, b, h.saia ? rgb(240, 236, 222) : h.coravental, h.saia ? 0.2 * A : 0.26 * A, h.saia ? 0.16 : 0.12);
+        if (h.manto) capa(c, h, b, h.flutua ? 0.06 * A : 0.13 * A);
+        if (h.asas) asas(c, h, b);
+        if (h.cauda) cauda(c, h, b);
+        extras(c, h, b);
+        // the neck
+        c.novaparte();
+        c.cone(b.peito.pt(0, 0.0, -0.01 * A), b.cabeca.pt(0, -0.1 * b.rh, -0.55 * b.rh), 0.045 * A * h.grossura, 0.04 * A * h.grossura, pele);
+        for (int l = 0; l < 2; l++) braco(c, h, b, l, h.bracosnus ? pele : roupa, pele, h.bracosnus);
+        if (h.escudo) escudo(c, h, b);
+        arma(c, h, b);
+        cabeca(c, h, b);
+    }
+    magia(c, h, b);
 }
 
 }  // namespace boneco

@@ -13,6 +13,9 @@ inline constexpr int NUNIDADES = 326, NEFEITOS = 108, NOBJETOS = 23, NCENARIOS =
 struct Unidades {
     std::vector<Picture> quadros;
     std::vector<int16_t> ancorax, ancoray;
+    // Where the two-legged figures' heads are drawn in each frame, from the picture's top-left
+    // corner (-1 for frames without such a head: buildings, chest, spider, wolf). For review and tests.
+    std::vector<int16_t> cabecax, cabecay;
 };
 Unidades gera_unidades();
 std::vector<Picture> gera_efeitos();
