@@ -15,22 +15,43 @@ static_assert(sizeof(gente) / sizeof(gente[0]) == 8, "eight places beside the he
 
 static bool livre(Grade& g, int x, int y) { return g.dentro(x, y) && g.aberto[g.i(x, y)] && g.em(x, y) == 0; }
 
+// A tower keeps three cells from the other buildings, whose pictures are wide, and one from the
+// other towers.
+static bool longedasobras(Grade& g, int x, int y) {
+    for (int oy = -2; oy <= 2; oy++)
+        for (int ox = -2; ox <= 2; ox++) {
+            int c = g.dentro(x + ox, y + oy) ? g.em(x + ox, y + oy) : 0;
+            if (c >= CONTEUDOUNIDADE + 2 && c <= CONTEUDOUNIDADE + 5) return false;
+            if (c == CONTEUDOUNIDADE + 1 && std::abs(ox) <= 1 && std::abs(oy) <= 1) return false;
+        }
+    return true;
+}
+
 void montabase(Grade& g, const Ficha& f, int raio) {
     int torres = 0;
     for (Contagem u : f.unidades)
         if (u.tipo == 1) torres = u.qtd;
     size_t lote = 0, pessoa = 0;
     int torre = 0;
+    // the towers stand round the barracks, whose fall loses the mission, close enough to shoot at
+    // whatever attacks it (a tower reaches 250)
+    Ponto centro{f.herox, f.heroy};
+    double anel = raio - 1;
+    // the buildings and the people first, then the towers round them
+    for (int passada = 0; passada < 2; passada++)
     for (Contagem u : f.unidades) {
-        if (u.tipo > 11) continue;
+        if (u.tipo > 11 || (u.tipo == 1) != (passada == 1)) continue;
         for (int q = 0; q < u.qtd; q++) {
             int c = CONTEUDOUNIDADE + u.tipo;
             bool posto = false;
             if (u.tipo == 1) {  // towers on a ring round the base
+                for (int y = 0; y < g.h && torre == 0 && anel == raio - 1; y++)
+                    for (int x = 0; x < g.w; x++)
+                        if (g.em(x, y) == CONTEUDOUNIDADE + 4) { centro = {x, y}; anel = torres > 6 ? 4.5 : 3.5; }
                 for (int tent = 0; tent < 24 && !posto; tent++) {
                     double a = 6.2831853 * (torre + tent * 0.37) / torres + 0.4;
-                    int x = f.herox + int(std::lround((raio - 1) * std::cos(a))), y = f.heroy + int(std::lround((raio - 1) * std::sin(a)));
-                    if (livre(g, x, y)) { g.em(x, y) = c; posto = true; }
+                    int x = centro.x + int(std::lround(anel * std::cos(a))), y = centro.y + int(std::lround(anel * std::sin(a)));
+                    if (livre(g, x, y) && (tent >= 20 || longedasobras(g, x, y))) { g.em(x, y) = c; posto = true; }
                 }
                 torre++;
             } else if (u.tipo <= 5) {

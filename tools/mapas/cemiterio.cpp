@@ -43,8 +43,8 @@ void patio(Grade& g, const Ficha& f) {
     // the road from the hero to the south gate, the avenue, the cross walk, the crypt's court
     Ponto heroi{f.herox, f.heroy};
     clareira(g, heroi, 2.5);
-    trilha(g, heroi, {AVENIDA, f.heroy - 3}, 2.0);
-    trilha(g, {AVENIDA, f.heroy - 3}, {AVENIDA, f.alvoy + 3}, 2.2);
+    trilha(g, heroi, {AVENIDA, f.heroy - 3}, 2.0, true);
+    trilha(g, {AVENIDA, f.heroy - 3}, {AVENIDA, f.alvoy + 3}, 2.2, true);
     trilha(g, {X0 - 3, (Y0 + Y1) / 2}, {X1 + 3, (Y0 + Y1) / 2}, 1.8);
     clareira(g, {f.alvox, f.alvoy}, 4.0);
     // the path round the hedge
@@ -80,11 +80,11 @@ Picture cemiterio() {
     g.amplitude = 1.5;
     patio(g, f);
     sepulturas(g, f);
-    // the hero; ghouls among the graves, between the rows
+    // the hero; ghouls among the graves, between the rows, out of the avenue's sight
     g.em(f.herox, f.heroy) = CONTEUDOUNIDADE + 9;
     for (int tent = 0, feitos = 0; tent < 5000 && feitos < 22; tent++) {
-        int x = X0 + 2 + g.rng.below(X1 - X0 - 3), y = Y0 + 2 + g.rng.below(Y1 - Y0 - 3);
-        if (std::abs(x - AVENIDA) <= 3 || g.em(x, y) || g.em(x + 1, y) || g.em(x - 1, y) || g.em(x, y + 1) || g.em(x, y - 1)) continue;
+        int x = X0 + 2 + g.rng.below(X1 - X0 - 3), y = Y0 + 2 + g.rng.below(Y1 - Y0 - 6);
+        if (std::abs(x - AVENIDA) < 8 || g.em(x, y) || g.em(x + 1, y) || g.em(x - 1, y) || g.em(x, y + 1) || g.em(x, y - 1)) continue;
         g.em(x, y) = CONTEUDOUNIDADE + 14;
         feitos++;
     }

@@ -12,10 +12,12 @@ struct Mata {
     int cx, cy, rx, ry;
 };
 
-// A road: straight stretches joining its points in order.
+// A road: straight stretches joining its points in order; the main one leads to the target (and
+// where there are portals every road is a main one: the band walks them between the portals).
 struct Estrada {
     std::vector<Ponto> pontos;
     double raio;
+    bool principal = false;
 };
 
 // One forest mission's design (cells).
@@ -30,39 +32,37 @@ struct PlanoFloresta {
 
 const PlanoFloresta planos[] = {
     // 1: the road climbs north round the wood and comes back down to the lost boy
-    {1, 3, {}, {{{{4, 43}, {7, 31}, {20, 27}, {21, 38}}, 2.0}}, {{13, 42, 6, 9}, {31, 12, 6, 5}}, 2.5},
+    {1, 3, {}, {{{{4, 43}, {7, 31}, {20, 27}, {21, 38}}, 2.0, true}}, {{13, 42, 6, 9}, {31, 12, 6, 5}}, 2.5},
     // 2: three portals in the north and east, joined along the north
     {2, 7, {{8, 8}, {40, 5}, {59, 36}},
      {{{{8, 8}, {24, 14}, {40, 5}}, 2.0}, {{{40, 5}, {54, 16}, {59, 36}}, 2.0}, {{{20, 49}, {6, 33}}, 1.8}}, {}, 2.5},
-    // 5: a weak portal near home, three strong ones far off in the north and east
-    {5, 7, {{38, 62}, {8, 10}, {40, 14}, {44, 36}},
-     {{{{8, 10}, {24, 6}, {40, 14}}, 2.0}, {{{40, 14}, {46, 24}, {44, 36}}, 2.0}, {{{17, 49}, {6, 62}}, 1.8}}, {}, 2.5},
+    // 5: a weak portal near home, three strong ones together far off in the north in the north and east
+    {5, 7, {{38, 62}, {10, 9}, {25, 5}, {40, 10}},
+     {{{{10, 9}, {25, 5}, {40, 10}}, 2.0}, {{{17, 49}, {6, 62}}, 1.8}}, {}, 2.5},
     // 6: a long walk through the deep forest to Fidelina
     {6, 3, {},
-     {{{{4, 58}, {15, 45}, {17, 28}, {32, 18}, {33, 11}}, 2.0},
+     {{{{4, 58}, {15, 45}, {17, 28}, {32, 18}, {33, 11}}, 2.0, true},
       {{{15, 45}, {36, 48}, {56, 52}}, 1.8},
       {{{32, 18}, {52, 20}, {58, 36}}, 1.8},
       {{{17, 28}, {6, 16}}, 1.6}},
      {{30, 34, 9, 7}}, 2.0},
-    // 7: the base in the middle, a portal in every corner, a road round the edge
-    {7, 7, {{8, 8}, {52, 9}, {9, 51}, {50, 50}},
-     {{{{8, 8}, {30, 5}, {52, 9}}, 2.0}, {{{9, 51}, {30, 56}, {50, 50}}, 2.0}, {{{8, 8}, {5, 30}, {9, 51}}, 2.0},
-      {{{52, 9}, {56, 30}, {50, 50}}, 2.0}, {{{30, 25}, {30, 56}}, 1.8}},
+    // 7: the base in the north, four portals in a row along the south, a road joining them
+    {7, 7, {{8, 50}, {22, 56}, {38, 56}, {52, 50}},
+     {{{{8, 50}, {22, 56}, {38, 56}, {52, 50}}, 2.0}},
      {}, 2.5},
     // 8: two great portals at the far east, the old road to the north-west
-    {8, 6, {{70, 9}, {68, 40}},
-     {{{{18, 44}, {24, 14}, {48, 8}, {70, 9}}, 2.0}, {{{70, 9}, {74, 24}, {68, 40}}, 2.0}}, {}, 2.5},
+    {8, 6, {{66, 16}, {70, 34}},
+     {{{{18, 44}, {24, 14}, {48, 8}, {66, 16}}, 2.0}, {{{66, 16}, {74, 25}, {70, 34}}, 2.0}}, {}, 2.5},
     // 9: across the haunted wood to the secret passage, watch towers along the way
     {9, 3, {},
-     {{{{4, 21}, {20, 30}, {38, 24}, {56, 32}, {54, 48}, {44, 52}}, 2.0},
+     {{{{4, 21}, {20, 30}, {38, 24}, {56, 32}, {54, 48}, {44, 52}}, 2.0, true},
       {{{20, 30}, {14, 48}, {24, 64}}, 1.8},
       {{{38, 24}, {40, 6}, {62, 8}}, 1.8},
       {{{56, 32}, {72, 40}, {70, 62}}, 1.8}},
      {}, 2.5},
-    // 11: five great portals round a fortified base, a road round the edge
-    {11, 8, {{8, 8}, {61, 8}, {62, 42}, {40, 63}, {8, 57}},
-     {{{{8, 8}, {34, 4}, {61, 8}}, 2.0}, {{{61, 8}, {66, 26}, {62, 42}}, 2.0}, {{{62, 42}, {52, 60}, {40, 63}}, 2.0},
-      {{{40, 63}, {22, 64}, {8, 57}}, 2.0}, {{{8, 57}, {4, 32}, {8, 8}}, 2.0}},
+    // 11: a fortified base in the north, five great portals in an arc along the south
+    {11, 8, {{10, 60}, {24, 64}, {38, 64}, {52, 62}, {64, 52}},
+     {{{{10, 60}, {24, 64}, {38, 64}, {52, 62}, {64, 52}}, 2.0}},
      {}, 2.5},
 };
 static_assert(sizeof(planos) / sizeof(planos[0]) == 8, "eight forest missions");
@@ -97,7 +97,7 @@ Picture florestal(int n) {
     std::vector<Ponto> chaves{heroi};
     for (const Estrada& e : pl.estradas)
         for (size_t k = 0; k + 1 < e.pontos.size(); k++) {
-            trilha(g, e.pontos[k], e.pontos[k + 1], e.raio);
+            trilha(g, e.pontos[k], e.pontos[k + 1], e.raio, e.principal || !pl.portais.empty());
             clareira(g, e.pontos[k + 1], e.raio + 0.6);  // a little room at every bend
         }
     std::vector<int> portais = portaisdaficha(f);

@@ -56,8 +56,8 @@ static void abrefaixa(Grade& g, const Trecho& t) {
         }
 }
 
-void trilha(Grade& g, Ponto a, Ponto b, double raio, bool portal) {
-    Trecho t{double(a.x), double(a.y), double(b.x), double(b.y), raio, portal};
+void trilha(Grade& g, Ponto a, Ponto b, double raio, bool principal) {
+    Trecho t{double(a.x), double(a.y), double(b.x), double(b.y), raio, principal};
     g.trechos.push_back(t);
     abrefaixa(g, t);
 }
@@ -84,11 +84,11 @@ Ponto pontonatrilha(const Grade& g, Ponto p) {
     return r;
 }
 
-double distanciaportal(const Grade& g, Ponto p) {
+double distanciaprincipal(const Grade& g, Ponto p) {
     double m = 1e9;
     for (const Trecho& t : g.trechos) {
         double px, py;
-        if (t.portal) m = std::min(m, distsegmento(p.x, p.y, t.ax, t.ay, t.bx, t.by, px, py));
+        if (t.principal) m = std::min(m, distsegmento(p.x, p.y, t.ax, t.ay, t.bx, t.by, px, py));
     }
     return m;
 }

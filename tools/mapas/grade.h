@@ -15,7 +15,7 @@ struct Ponto {
 struct Trecho {
     double ax, ay, bx, by;  // its ends, in cells
     double raio;            // half width, cells
-    bool portal;            // a portal's way to the player: nothing stands in it
+    bool principal;         // a main way (a portal's to the player, the road to the target): monsters camp well away
 };
 
 struct Grade {
@@ -37,15 +37,15 @@ struct Grade {
 double ruido(uint64_t semente, double x, double y, double escala);
 
 // Opens a straight lane of half width `raio` from a to b (cells marked proibido stay shut).
-void trilha(Grade& g, Ponto a, Ponto b, double raio, bool portal = false);
+void trilha(Grade& g, Ponto a, Ponto b, double raio, bool principal = false);
 // Opens a disc of radius r around a cell.
 void clareira(Grade& g, Ponto c, double r);
 // How far a cell lies beyond the edge of the nearest lane or clearing, in cells (negative inside).
 double foradastrilhas(const Grade& g, double x, double y);
 // The nearest point on the axis of any lane (not a clearing), rounded to a cell.
 Ponto pontonatrilha(const Grade& g, Ponto p);
-// Distance from a cell to the axis of the nearest portal lane, in cells (a large number when none).
-double distanciaportal(const Grade& g, Ponto p);
+// Distance from a cell to the axis of the nearest main way, in cells (a large number when none).
+double distanciaprincipal(const Grade& g, Ponto p);
 
 // Puts units (contents) into free open cells of a clearing, nearest the centre first but not on it
 // when `centro` is false. Returns how many were placed.

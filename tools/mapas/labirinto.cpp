@@ -245,20 +245,41 @@ Picture labirinto(int n) {
             g.em(c.x, c.y) = CONTEUDOBAU + f.baus[q];
             chaves.push_back(c);
         }
-        // monsters one to a block, in blocks no chest's way passes, never near the hero
+        // monsters in the blocks no chest's way passes, the farthest from those ways first (a monster
+        // chases what comes within 300, six cells), up to three to a block where there is no more room
         std::vector<int> pool = inimigosdaficha(f);
+        std::vector<int> longe(size_t(b.nx) * b.ny, 1 << 20);
+        std::deque<int> fila;
+        for (int k = 0; k < b.nx * b.ny; k++)
+            if (usado[size_t(k)]) { longe[size_t(k)] = 0; fila.push_back(k); }
+        while (!fila.empty()) {  // blocks from the ways, through walls too: that is how far the chase reaches
+            int k = fila.front();
+            fila.pop_front();
+            for (int d = 0; d < 4; d++) {
+                int x = k % b.nx + dx[d], y = k / b.nx + dy[d];
+                if (b.dentro(x, y) && longe[size_t(b.k(x, y))] > longe[size_t(k)] + 1) {
+                    longe[size_t(b.k(x, y))] = longe[size_t(k)] + 1;
+                    fila.push_back(b.k(x, y));
+                }
+            }
+        }
         std::vector<std::pair<double, int>> livres;
         for (int k = 0; k < b.nx * b.ny; k++) {
             Ponto c = celula(k % b.nx, k / b.nx);
             if (!usado[size_t(k)] && std::abs(c.x - heroi.x) + std::abs(c.y - heroi.y) > 12 && g.em(c.x, c.y) == 0 && g.aberto[g.i(c.x, c.y)])
-                livres.push_back({g.rng.uniform(), k});
+                livres.push_back({-longe[size_t(k)] + 0.5 * g.rng.uniform(), k});
         }
         std::sort(livres.begin(), livres.end());
-        for (size_t q = 0; q < livres.size() && !pool.empty(); q++) {
-            Ponto c = celula(livres[q].second % b.nx, livres[q].second / b.nx);
-            g.em(c.x, c.y) = pool.front();
-            pool.erase(pool.begin());
-        }
+        const Ponto lugares[] = {{0, 0}, {-1, 1}, {1, -1}};  // within the block
+        for (int camada = 0; camada < 3 && !pool.empty(); camada++)
+            for (size_t q = 0; q < livres.size() && !pool.empty(); q++) {
+                if (longe[size_t(livres[q].second)] < 2 && camada == 0) continue;  // the blocks by the ways last
+                Ponto c = celula(livres[q].second % b.nx, livres[q].second / b.nx);
+                Ponto p{c.x + lugares[camada].x, c.y + lugares[camada].y};
+                if (g.em(p.x, p.y) != 0 || !g.aberto[g.i(p.x, p.y)]) continue;
+                g.em(p.x, p.y) = pool.front();
+                pool.erase(pool.begin());
+            }
         if (!pool.empty()) continue;
         // walls, torches and statues; then floor marks anywhere, traps only off the chests' ways
         std::string why;

@@ -21,10 +21,14 @@ void guarnece(Grade& g, std::vector<int>& pool, Ponto p, int n, int raio) {
     pool.erase(pool.begin(), pool.begin() + feitos);
 }
 
+// Monsters keep this far (cells) from the axis of a main way: beyond the reach of their chase, so a
+// band walking the way is not drawn into every camp it passes.
+constexpr double LONGEDAVIA = 8.5;
+
 // A cell of the future wood, `perto` to `longe` cells beyond the lanes' edges, at least `afastado`
-// from every key point and clear of the portals' ways; the best by `nota`, or {-1, -1}.
+// from every key point and `via` from the main ways; the best by `nota`, or {-1, -1}.
 template <class F>
-Ponto escolhe(Grade& g, double perto, double longe, double afastado, const std::vector<Ponto>& chaves, F nota) {
+Ponto escolhe(Grade& g, double perto, double longe, double afastado, double via, const std::vector<Ponto>& chaves, F nota) {
     Ponto melhor{-1, -1};
     double mnota = -1e18;
     for (int y = 3; y < g.h - 3; y++)
@@ -32,7 +36,7 @@ Ponto escolhe(Grade& g, double perto, double longe, double afastado, const std::
             int k = g.i(x, y);
             if (g.aberto[k] || g.proibido[k] || g.conteudo[k] != 0) continue;
             double d = foradastrilhas(g, x, y);
-            if (d < perto || d > longe || maisperto({x, y}, chaves) < afastado || distanciaportal(g, {x, y}) < 6) continue;
+            if (d < perto || d > longe || maisperto({x, y}, chaves) < afastado || distanciaprincipal(g, {x, y}) < via) continue;
             double n = nota(Ponto{x, y}, d) + 2.5 * g.rng.uniform();
             if (n > mnota) { mnota = n; melhor = {x, y}; }
         }
@@ -53,8 +57,9 @@ bool escondebaus(Grade& g, const Ficha& f, std::vector<Ponto>& chaves, std::vect
             }
             return nota(c, d);
         };
-        Ponto p = escolhe(g, 2.5, 8, 7, chaves, ramo);
-        if (p.x < 0) p = escolhe(g, 1.5, 14, 4, chaves, ramo);
+        Ponto p = escolhe(g, 2.5, 8, 7, LONGEDAVIA, chaves, ramo);
+        if (p.x < 0) p = escolhe(g, 2.5, 8, 7, 6, chaves, ramo);
+        if (p.x < 0) p = escolhe(g, 1.5, 14, 4, 6, chaves, ramo);
         if (p.x < 0) { why = "no room in the wood for a chest"; return false; }
         // the branch comes straight off the nearest lane; the guards stand beyond the chest
         Ponto q = pontonatrilha(g, p);
@@ -63,9 +68,14 @@ bool escondebaus(Grade& g, const Ficha& f, std::vector<Ponto>& chaves, std::vect
         double l = std::max(1.0, std::hypot(double(p.x - q.x), double(p.y - q.y)));
         Ponto guarda{int(std::lround(p.x + 3.2 * (p.x - q.x) / l)), int(std::lround(p.y + 3.2 * (p.y - q.y) / l))};
         g.em(p.x, p.y) = CONTEUDOBAU + item;
-        if (g.dentro(guarda.x, guarda.y)) {  // two steps beyond it, so they do not stand in the way
+        if (g.dentro(guarda.x, guarda.y) && distanciaprincipal(g, guarda) >= LONGEDAVIA - 2) {  // beyond it, out of the way
+            // the two weakest monsters of the pool guard it (never a tower: a chest is there to be won)
+            std::vector<int> fracos;
+            for (auto it = pool.rbegin(); it != pool.rend() && fracos.size() < 2; ++it)
+                if (*it != CONTEUDOUNIDADE + 25) fracos.push_back(*it);
             clareira(g, guarda, 1.5);
-            guarnece(g, pool, guarda, 2, 1);
+            int feitos = povoa(g, guarda.x, guarda.y, fracos, true, 1);
+            for (int k = 0; k < feitos; k++) pool.erase(std::find(pool.begin(), pool.end(), fracos[size_t(k)]));
         }
         chaves.push_back(p);
     }
@@ -73,19 +83,29 @@ bool escondebaus(Grade& g, const Ficha& f, std::vector<Ponto>& chaves, std::vect
 }
 
 bool acampa(Grade& g, std::vector<int>& pool, const std::vector<Ponto>& chaves, std::string& why) {
-    std::vector<Ponto> jogador = unidadesdojogador(g), campos;
+    std::vector<Ponto> jogador = unidadesdojogador(g), campos, destinos;
     std::vector<Ponto> longe = chaves;
+    // where the band has to go and fight (portals, the target, the boss): no camp within its reach
+    for (int y = 0; y < g.h; y++)
+        for (int x = 0; x < g.w; x++) {
+            int c = g.em(x, y);
+            if ((c >= CONTEUDOUNIDADE + 21 && c <= CONTEUDOUNIDADE + 24) || c == CONTEUDOUNIDADE + 26 || c == 7 || c == 16 || c == 18 || c == 20)
+                destinos.push_back({x, y});
+        }
     while (!pool.empty()) {
         std::vector<Ponto> evita = longe;
         evita.insert(evita.end(), campos.begin(), campos.end());
         auto nota = [&](Ponto p, double) { return 0.3 * std::min(maisperto(p, evita), 15.0); };
+        // the farther from the ways, the band's destinations and the chests, the better; closer only
+        // when the map has no such room
         Ponto p{-1, -1};
-        for (double folga = 0; p.x < 0 && folga <= 4; folga += 2) {
-            p = escolhe(g, 0.5, 3.5 + folga, 6 - folga, evita, [&](Ponto c, double d) {
-                return maisperto(c, jogador) < 11 ? -1e9 : nota(c, d);
-            });
-            if (p.x >= 0 && maisperto(p, jogador) < 11) p = {-1, -1};
-        }
+        const double niveis[][3] = {{LONGEDAVIA, 9.5, 7}, {7.0, 8, 6}, {6.0, 7, 5}};
+        for (const auto& n : niveis)
+            for (double folga = 0; p.x < 0 && folga <= 4; folga += 2) {
+                auto fora = [&](Ponto c) { return maisperto(c, jogador) < 11 || maisperto(c, destinos) < n[1]; };
+                p = escolhe(g, 0.5, 3.5 + folga, n[2], n[0], evita, [&](Ponto c, double d) { return fora(c) ? -1e9 : nota(c, d); });
+                if (p.x >= 0 && fora(p)) p = {-1, -1};
+            }
         if (p.x < 0) { why = "no room for a camp"; return false; }
         clareira(g, p, 2.0);
         guarnece(g, pool, p, 3 + g.rng.below(2), 2);

@@ -45,6 +45,10 @@ bool Folga::segmentolivre(PontoMapa a, PontoMapa b) const {
 }
 
 Folga fazfolga(double hx, double hy, double margem, int32_t ignorar) {
+    return fazfolga(hx, hy, margem, [ignorar](int32_t u) { return u != ignorar; });
+}
+
+Folga fazfolga(double hx, double hy, double margem, const std::function<bool(int32_t)>& conta) {
     Folga f;
     f.x0 = -50;
     f.y0 = -50;
@@ -59,7 +63,7 @@ Folga fazfolga(double hx, double hy, double margem, int32_t ignorar) {
     }
     for (int32_t u = 1; u <= MAXUNIDADES; u++) {
         const Unidade& a = unidades[u];
-        if (a.tipo == 0 || !a.solido || u == ignorar) continue;
+        if (a.tipo == 0 || !a.solido || !conta(u)) continue;
         marca(f, a.x - a.tamanhox - gx, a.y - a.tamanhoy - gy, a.x + a.tamanhox + gx, a.y + a.tamanhoy + gy);
     }
     // the movement keeps a unit inside 10 .. width - 40 by -20 .. height - 60

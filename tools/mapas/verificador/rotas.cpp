@@ -37,7 +37,7 @@ bool chegaemlinha(PontoMapa a, PontoMapa b) {
     unidades[heroiplano] = guardado;
     int passos = int(std::hypot(double(b.x - a.x), double(b.y - a.y)) / v) + 3;
     for (int k = 0; k <= passos; k++) {
-        if (std::hypot(x - b.x, y - b.y) <= v) return true;
+        if (std::hypot(x - b.x, y - b.y) <= 0.7 * v) return true;  // with room to spare: the real steps go by axes
         x += std::cos(dir) * v;
         y -= std::sin(dir) * v;
     }
@@ -148,6 +148,47 @@ void arredondacantos(std::vector<PontoMapa>& p, PontoMapa inicio, const Folga& d
         const Folga& f = larga.segmentolivre(antes, p[k]) && larga.segmentolivre(p[k], p[k + 1]) ? larga : dura;
         if (pernaboa(antes, c, f, false) && pernaboa(c, p[k + 1], f, ultimo)) p[k] = c;
     }
+}
+
+// The cheapest way from `inicio` to a cell within `raio` cells of `alvo`, searched toward it (A*);
+// the cells of the way, or empty.
+std::vector<int> procuraate(const Folga& dura, const Folga& larga, const std::vector<uint8_t>& perigo, int inicio, int alvo,
+                            double raio) {
+    std::vector<double> custo(dura.bloqueado.size(), 1e18);
+    std::vector<int> veio(dura.bloqueado.size(), -1);
+    using Item = std::pair<double, int>;
+    std::priority_queue<Item, std::vector<Item>, std::greater<Item>> fila;
+    int ax = alvo % dura.nx, ay = alvo / dura.nx;
+    auto falta = [&](int k) { return std::max(0.0, std::hypot(double(k % dura.nx - ax), double(k / dura.nx - ay)) - raio); };
+    custo[size_t(inicio)] = 0;
+    fila.push({falta(inicio), inicio});
+    static const int dx[8] = {1, -1, 0, 0, 1, 1, -1, -1}, dy[8] = {0, 0, 1, -1, 1, -1, 1, -1};
+    while (!fila.empty()) {
+        auto [f, k] = fila.top();
+        fila.pop();
+        int x = k % dura.nx, y = k / dura.nx;
+        if (f > custo[size_t(k)] + falta(k) + 1e-9) continue;
+        if (falta(k) <= 0) {
+            std::vector<int> r;
+            for (int c = k; c != -1; c = veio[size_t(c)]) r.push_back(c);
+            std::reverse(r.begin(), r.end());
+            return r;
+        }
+        for (int d = 0; d < 8; d++) {
+            int nx = x + dx[d], ny = y + dy[d];
+            if (nx < 0 || ny < 0 || nx >= dura.nx || ny >= dura.ny) continue;
+            int n = ny * dura.nx + nx;
+            if (dura.bloqueado[size_t(n)]) continue;
+            if (d >= 4 && (dura.bloqueado[size_t(y * dura.nx + nx)] || dura.bloqueado[size_t(ny * dura.nx + x)])) continue;
+            double c = custo[size_t(k)] + (d >= 4 ? 1.4142 : 1.0) * (larga.bloqueado[size_t(n)] ? 4.0 : 1.0) * (perigo[size_t(n)] ? 6.0 : 1.0);
+            if (c < custo[size_t(n)]) {
+                custo[size_t(n)] = c;
+                veio[size_t(n)] = k;
+                fila.push({c + falta(n), n});
+            }
+        }
+    }
+    return {};
 }
 
 // The cheapest goal cell that `aceita` takes; -1 when none is reached.
@@ -274,6 +315,71 @@ bool planejarotas(int n, int maxpernas, std::vector<Rota>& rotas, std::string& w
         rotas.push_back(r);
     }
     return bom;
+}
+
+std::vector<PontoMapa> planejacaminho(int32_t u, PontoMapa p, double raio) {
+    // with the usual room first; a unit standing close to something is let out with less
+    for (double margem : {MARGEMDURA, 1.0}) {
+        std::vector<PontoMapa> r = planejacaminho(u, p, raio, margem);
+        if (!r.empty()) return r;
+    }
+    return {};
+}
+
+std::vector<PontoMapa> planejacaminho(int32_t u, PontoMapa p, double raio, double margem) {
+    const Unidade& a = unidades[u];
+    heroiplano = u;
+    velocidadeplano = a.velocidade;
+    auto parado = [u](int32_t v) {  // the player's own walkers move out of the way
+        const Unidade& b = unidades[v];
+        return v != u && (b.inimigo || !b.organico || b.velocidade == 0);
+    };
+    Folga dura = fazfolga(a.tamanhox, a.tamanhoy, margem, parado);
+    Folga larga = fazfolga(a.tamanhox, a.tamanhoy, MARGEMLARGA, parado);
+    PontoMapa de{int32_t(std::lround(a.x)), int32_t(std::lround(a.y))};
+    int k0 = dura.celula(de.x, de.y), k1 = dura.celula(p.x, p.y);
+    if (k0 < 0 || k1 < 0) return {};
+    dura.bloqueado[size_t(k0)] = 0;  // where it stands, it stands
+    // the ground an enemy watches (its chase reaches 300) is dear: the way goes round camps and towers
+    std::vector<uint8_t> perigo(dura.bloqueado.size(), 0);
+    for (int32_t v = 1; v <= MAXUNIDADES; v++) {
+        const Unidade& e = unidades[v];
+        if (e.tipo == 0 || !e.inimigo || e.bau || (e.organico == 0 && e.tipo != 25)) continue;
+        int r = 300 / Folga::PASSO, cx = int((e.x - dura.x0) / Folga::PASSO), cy = int((e.y - dura.y0) / Folga::PASSO);
+        for (int y = std::max(0, cy - r); y <= std::min(dura.ny - 1, cy + r); y++)
+            for (int x = std::max(0, cx - r); x <= std::min(dura.nx - 1, cx + r); x++)
+                if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r) perigo[size_t(y) * dura.nx + x] = 1;
+    }
+    std::vector<int> cel = procuraate(dura, larga, perigo, k0, k1, raio / Folga::PASSO);
+    if (cel.empty()) return {};
+    std::vector<PontoMapa> cam;
+    for (int k : cel) cam.push_back(dura.centro(k));
+    cam.front() = de;
+    if (raio == 0) cam.back() = p;
+    if (cam.size() < 2) return {p};
+    std::vector<PontoMapa> r = estica(cam, dura, larga);
+    arredondacantos(r, de, dura, larga);
+    return r;
+}
+
+std::vector<double> distanciasdecaminho(int32_t u, const std::vector<PontoMapa>& pontos) {
+    const Unidade& a = unidades[u];
+    auto parado = [u](int32_t v) {
+        const Unidade& b = unidades[v];
+        return v != u && (b.inimigo || !b.organico || b.velocidade == 0);
+    };
+    Folga dura = fazfolga(a.tamanhox, a.tamanhoy, 1.0, parado);
+    Folga larga = fazfolga(a.tamanhox, a.tamanhoy, MARGEMLARGA, parado);
+    int k0 = dura.celula(a.x, a.y);
+    std::vector<double> r(pontos.size(), 1e18);
+    if (k0 < 0) return r;
+    dura.bloqueado[size_t(k0)] = 0;
+    Busca b = procura(dura, larga, k0);
+    for (size_t i = 0; i < pontos.size(); i++) {
+        int k = dura.celula(pontos[i].x, pontos[i].y);
+        if (k >= 0) r[i] = b.custo[size_t(k)] * Folga::PASSO;
+    }
+    return r;
 }
 
 std::string textorotas(const std::vector<Rota>& rotas) {

@@ -3,6 +3,7 @@
 // walked by the real movement, and every portal's monsters followed until they reach the player.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,10 +48,20 @@ struct Folga {
 // The grid for a box of half sizes (hx, hy) grown by `margem`: solid map objects, traps, and the
 // solid units standing at the start (but `ignorar`) block it, and so do the map's edges.
 Folga fazfolga(double hx, double hy, double margem, int32_t ignorar);
+// The same with the units that block chosen by `conta`.
+Folga fazfolga(double hx, double hy, double margem, const std::function<bool(int32_t)>& conta);
 
 // --- rotas.cpp: the hero's routes on the real boxes
 // Every route mission n needs (objective, portals, boss, chests), each at most `maxpernas` legs.
 bool planejarotas(int n, int maxpernas, std::vector<Rota>& rotas, std::string& why);
+// During play: a way for unit u from where it stands to within `raio` of p (p itself when raio is
+// 0), around the map objects and the units standing still (the player's own walking units are left
+// out: they move). The click points, or empty when there is none.
+std::vector<PontoMapa> planejacaminho(int32_t u, PontoMapa p, double raio);
+std::vector<PontoMapa> planejacaminho(int32_t u, PontoMapa p, double raio, double margem);
+// How far (pixels, give or take the cost of keeping off obstacles) unit u has to walk to each point;
+// a large number where it cannot get.
+std::vector<double> distanciasdecaminho(int32_t u, const std::vector<PontoMapa>& pontos);
 // The routes as text, one per line, and back.
 std::string textorotas(const std::vector<Rota>& rotas);
 bool lerotas(const std::string& texto, std::vector<Rota>& rotas, std::string& why);
