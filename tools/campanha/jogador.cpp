@@ -20,7 +20,7 @@ namespace {
 
 // The technique levels the hero learns, in this order, one per point.
 const int ordemtecnicas[][2] = {
-    {1, 1}, {3, 1}, {2, 1}, {1, 2}, {3, 2}, {4, 1}, {1, 3}, {3, 3}, {0, 2}, {2, 2}, {0, 3}, {2, 3}, {4, 2}, {4, 3},
+    {1, 1}, {3, 1}, {1, 2}, {0, 2}, {1, 3}, {2, 1}, {0, 3}, {4, 1}, {3, 2}, {3, 3}, {2, 2}, {2, 3}, {4, 2}, {4, 3},
 };
 
 const int bebidashp[] = {25, 29, 26, 30};  // the small ones first
@@ -162,6 +162,11 @@ void Jogador::usaitem(int k) {
 bool Jogador::usatecnica(uint8_t comando, int32_t inimigo) {
     selecionaheroi();
     m.passa();  // the hero's panel registers its buttons on this frame
+    if (std::getenv("CAMPANHA_TRACO")) {
+        std::fprintf(stderr, "  tecnica %d select %d:", comando, select_);
+        for (int32_t b = 1; b <= MAXBOTOES; b++) if (botoes[b].comando) std::fprintf(stderr, " %d", botoes[b].comando);
+        std::fprintf(stderr, "\n");
+    }
     if (!m.aperta_comando(comando)) {
         selecionagrupo();
         return false;
@@ -296,7 +301,7 @@ void Jogador::cuidabase() {
         bool torrefirst = portais && (torres < 3 || (lojas > 0 && torres < 4));
         if (torrefirst && dinheiro >= 150) { obra = CRIARTORRE; pendente = 1; }
         else if (liberaloja && lojas == 0 && dinheiro >= 150) { obra = CRIARTIENDA; pendente = 3; }
-        else if (torres < 8 && dinheiro >= 150 + (lojas ? 150 : 0)) { obra = CRIARTORRE; pendente = 1; }
+        else if (torres < (portais ? 18 : 8) && dinheiro >= 150 + (lojas ? 150 : 0)) { obra = CRIARTORRE; pendente = 1; }
         if (!obra || !clicaunidade(w, false)) break;
         m.passa();
         if (m.aperta_comando(obra)) {
@@ -351,7 +356,9 @@ void Jogador::planeja() {
     // what it can before "FINALIZAR")
     std::vector<int32_t> baus;
     for (int32_t u = 1; u <= MAXUNIDADES; u++)
-        if (unidades[u].tipo == 12 && unidades[u].bau && (tarefa.objetivo == 1 || tarefa.cumprida) && !deixado(u)) baus.push_back(u);
+        if (unidades[u].tipo == 12 && unidades[u].bau && !deixado(u) &&
+            (tarefa.objetivo == 1 || tarefa.cumprida || valoritem(unidades[u].item) >= 12))  // the things worth carrying first
+            baus.push_back(u);
     // the nearest by the way there, not as the crow flies (a wall may stand between): the first goes by
     // the real way, the rest after it as the crow flies from each other
     std::vector<PontoMapa> pontos;
@@ -405,6 +412,35 @@ void Jogador::planeja() {
     }
 }
 
+// The hero's techniques in a fight: the raging chimpanzee when he is about to fall, the tremor among
+// many, the fire staff at a strong one; a cast is let finish (another order would cancel it).
+bool Jogador::tecnicas() {
+    int32_t h = slotdoheroi();
+    const Unidade& heroi = unidades[h];
+    if (tiques < lancandoate) return true;
+    std::vector<int32_t> t = ameacas(330);
+    // a portal or the boss the band is after counts as the strong one to burn
+    if (!metas.empty() && (metas.front().tipo == Meta::PORTAL || metas.front().tipo == Meta::CHEFE) &&
+        unidades[metas.front().slot].tipo != 0 && distancia(unidades[metas.front().slot], heroi) < 280)
+        t.insert(t.begin(), metas.front().slot);
+    if (t.empty()) return false;
+    int32_t perto = t[0];
+    for (int32_t e : t)
+        if (distancia(unidades[e], heroi) < distancia(unidades[perto], heroi) && unidades[perto].organico) perto = e;
+    int perto220 = int(inimigosperto(posicao(heroi), 220, false).size());
+    bool lancou = false;
+    if (heroi.hp < 0.35 * heroi.hpmax && heroi.tecnicas[4] > 0 && heroi.imunidade == 0 &&
+        heroi.mp >= precotecnica(CHIMPANZE, heroi.tecnicas[4]))
+        lancou = usatecnica(CHIMPANZE, 0);
+    else if (heroi.tecnicas[2] > 0 && perto220 >= 3 && heroi.mp >= precotecnica(TREMOR, heroi.tecnicas[2]) + 10)
+        lancou = usatecnica(TREMOR, 0);
+    else if (heroi.tecnicas[0] > 0 && unidades[perto].hpmax >= 800 && distancia(unidades[perto], heroi) < 280 &&
+             heroi.mp >= precotecnica(BASTAODEFOGO, heroi.tecnicas[0]) + (heroi.tecnicas[4] > 0 ? precotecnica(CHIMPANZE, heroi.tecnicas[4]) : 20))
+        lancou = usatecnica(BASTAODEFOGO, perto);
+    if (lancou) lancandoate = tiques + 45;
+    return lancou;
+}
+
 bool Jogador::luta() {
     int32_t h = slotdoheroi();
     const Unidade& heroi = unidades[h];
@@ -418,7 +454,7 @@ bool Jogador::luta() {
             }), t.end());
     // what cannot hurt the hero (his armour turns every blow into one point) does not keep him from a
     // portal he is after
-    if (!metas.empty() && metas.front().tipo == Meta::PORTAL && distancia(unidades[metas.front().slot], heroi) < 400) {
+    if (!metas.empty() && (metas.front().tipo == Meta::PORTAL || metas.front().tipo == Meta::CHEFE)) {
         double armadura = heroi.armadura + heroi.armadurabonus;
         t.erase(std::remove_if(t.begin(), t.end(), [&](int32_t e) {
                     const Unidade& a = unidades[e];
@@ -444,15 +480,6 @@ bool Jogador::luta() {
     int32_t perto = t[0];
     for (int32_t e : t)
         if (distancia(unidades[e], heroi) < distancia(unidades[perto], heroi)) perto = e;
-    // the hero's techniques
-    int perto220 = int(inimigosperto(posicao(heroi), 220, false).size());
-    if (heroi.tecnicas[2] > 0 && perto220 >= 3 && heroi.mp >= precotecnica(TREMOR, heroi.tecnicas[2]) + 10) usatecnica(TREMOR, 0);
-    else if (heroi.tecnicas[0] > 0 && unidades[perto].hpmax >= 800 && distancia(unidades[perto], heroi) < 280 &&
-             heroi.mp >= precotecnica(BASTAODEFOGO, heroi.tecnicas[0]) + 20)
-        usatecnica(BASTAODEFOGO, perto);
-    if (heroi.hp < 0.3 * heroi.hpmax && heroi.tecnicas[4] > 0 && heroi.imunidade == 0 &&
-        heroi.mp >= precotecnica(CHIMPANZE, heroi.tecnicas[4]))
-        usatecnica(CHIMPANZE, 0);
     // the band goes for the nearest, unless the hero is already at an enemy (an order breaks his blow)
     bool ocupado = heroi.alvo != 0 && unidades[heroi.alvo].tipo != 0 && unidades[heroi.alvo].inimigo &&
                    (heroi.posicao == 3 || heroi.posicao == 4 || (heroi.posicao == 2 && tiques - atacouem < 90));
@@ -498,7 +525,34 @@ void Jogador::anda() {
         }
     if (metas.empty()) planeja();
     if (metas.empty()) return;
-    if (metas.front().tipo != Meta::LOJA && precisadeloja()) {
+    // the barracks under attack and losing: the band goes home to save the mission
+    if (int32_t q = minha(4)) {
+        bool atacado = unidades[q].hp < 0.6 * unidades[q].hpmax && !inimigosperto(posicao(unidades[q]), 350, false).empty();
+        if (atacado && metas.front().tipo != Meta::BASE) {
+            Meta b;
+            b.tipo = Meta::BASE;
+            b.slot = q;
+            b.ponto = posicao(unidades[q]);
+            metas.push_front(b);
+            caminho.clear();
+        }
+    }
+    if (metas.front().tipo == Meta::BASE) {
+        int32_t q = metas.front().slot;
+        if (unidades[q].tipo != 4 || (inimigosperto(posicao(unidades[q]), 400, false).empty() && distancia(unidades[q], heroi) < 400)) {
+            metas.pop_front();
+            caminho.clear();
+            if (metas.empty()) return;
+        }
+    }
+    if (!metas.empty() && metas.front().tipo == Meta::LOJA && tiques - lojadesde > 900) {  // the shop cannot be got at now
+        lojadepois = tiques + 3000;
+        metas.pop_front();
+        caminho.clear();
+        if (metas.empty()) return;
+    }
+    if (metas.front().tipo != Meta::LOJA && precisadeloja() && tiques > lojadepois) {
+        lojadesde = tiques;
         Meta l;
         l.tipo = Meta::LOJA;
         l.slot = minha(3);
@@ -542,7 +596,8 @@ void Jogador::anda() {
         for (int k = 0; k < 6; k++)
             if (pior < 0 || valoritem(heroi.itens[k]) < valoritem(heroi.itens[pior])) pior = k;
         bool livro = g.item >= 19 && g.item <= 24;  // read at once: what is left for it is picked up again after
-        if (pior < 0 || (!livro && valoritem(heroi.itens[pior]) >= valoritem(g.item))) return proxima("cheio");
+        if (pior < 0 || (!livro && valoritem(heroi.itens[pior]) >= valoritem(g.item)) || (livro && valoritem(heroi.itens[pior]) > 10))
+            return proxima("cheio");
         deixaitem(pior, !livro);
         caminho.clear();  // and the chest is clicked again
         return;
@@ -565,13 +620,14 @@ void Jogador::anda() {
         for (int32_t e : inimigosperto(g.ponto, 300, true))
             if (unidades[e].tipo == 25) guardas.push_back(e);
         double ousadia = valoritem(g.item) >= 12 ? 0.75 : 0.4;  // the things worth carrying are worth a fight
+        if (colhendo && valoritem(g.item) < 12) ousadia *= 0.5;   // but not the mission, once it is won
         if (custoluta(guardas) > ousadia * vidadisponivel() || (vidadisponivel() < 0.5 * unidades[h].hpmax && !guardas.empty()))
             return proxima("guardado");
     }
     if (g.tipo == Meta::PORTAL && unidades[g.slot].tipo != 21) return proxima();
     if (g.tipo == Meta::CHEFE && unidades[g.slot].tipo != 26) return proxima();
     if (g.tipo == Meta::LOJA && (unidades[g.slot].tipo != 3 || unidades[g.slot].inimigo)) return proxima();
-    if (g.tipo == Meta::LOJA && distancia(unidades[g.slot], heroi) < 150) {
+    if (g.tipo == Meta::LOJA && distancia(unidades[g.slot], heroi) < 190) {  // the shop sells within 200
         compra(g.slot);
         return proxima();
     }
@@ -590,7 +646,7 @@ void Jogador::anda() {
         return;
     }
     if (caminho.empty()) {
-        double raio = g.tipo == Meta::BAU || g.tipo == Meta::OBJETIVO ? 0 : g.tipo == Meta::LOJA ? 110 : 150;
+        double raio = g.tipo == Meta::BAU || g.tipo == Meta::OBJETIVO ? 0 : 150;
         PontoMapa para = g.ponto, fim{0, 0};
         bool aproxima = false;
         if (g.tipo == Meta::OBJETIVO)  // the written route's last leg walks at the hidden target along an axis
@@ -610,7 +666,10 @@ void Jogador::anda() {
     }
     // the next leg once the hero has done the last one
     bool livre = heroi.posicao == 1;
-    bool feito = passo == 0 || std::hypot(heroi.x - caminho[passo - 1].x, heroi.y - caminho[passo - 1].y) <= 50;
+    // a leg is done when the hero stands close to its point; a little farther also does when he stands
+    // still a while (something of the band or the way stood there)
+    double falta = passo == 0 ? 0 : std::hypot(heroi.x - caminho[passo - 1].x, heroi.y - caminho[passo - 1].y);
+    bool feito = passo == 0 || falta <= 50 || (falta <= 160 && parado >= 40);
     if (passo < caminho.size() && (tiques - ordenadoem > 6) && (passo == 0 || (livre && feito))) {
         selecionagrupo();
         bool nobau = g.tipo == Meta::BAU && passo + 1 == caminho.size();  // the last click is on the chest itself
@@ -654,24 +713,48 @@ void Jogador::compra(int32_t loja) {
     selecionagrupo();
 }
 
-// Badly hurt with nothing to drink: back to the base, where the towers help and the shop sells.
+// A fight the band would lose is not taken: it falls back the way it came (toward the base, or the
+// mission's start) far enough that the monsters give up their chase (300), drinks, and comes back
+// to take them one at a time.
 bool Jogador::recua() {
     int32_t h = slotdoheroi();
     const Unidade& heroi = unidades[h];
-    int32_t base = minha(4);
-    if (!base) base = minha(1);
-    if (!recuando && heroi.hp < 0.25 * heroi.hpmax && bebidasnamochila() == 0 && base && distancia(unidades[base], heroi) > 400)
-        recuando = true;
-    if (recuando && (heroi.hp > 0.6 * heroi.hpmax || bebidasnamochila() > 0 || !base || distancia(unidades[base], heroi) < 250))
-        recuando = false;
-    if (!recuando) return false;
-    if (tiques - ordenadoem > 60) {
-        selecionagrupo();
-        ordem(posicao(unidades[base]));
-        m.passa();
-        ordenadoem = tiques;
-        caminho.clear();
+    if (recuando && tiques < recuaate) {
+        if (tiques - ordenadoem > 50) {  // on to the point, again and again while the band runs
+            selecionagrupo();
+            ordem(refugio);
+            m.passa();
+            ordenadoem = tiques;
+        }
+        return true;
     }
+    recuando = false;
+    std::vector<int32_t> t = ameacas(330);
+    if (t.empty() || custoluta(t) < 0.75 * vidadisponivel() || heroi.imunidade > 0) return false;
+    // where to: the base, or where the mission began, unless that is where the threats are
+    int32_t base = minha(4);
+    PontoMapa p = base ? posicao(unidades[base]) : inicio;
+    double cx = 0, cy = 0;
+    for (int32_t e : t) { cx += unidades[e].x; cy += unidades[e].y; }
+    cx /= double(t.size());
+    cy /= double(t.size());
+    if (std::hypot(p.x - cx, p.y - cy) < std::hypot(heroi.x - cx, heroi.y - cy)) {
+        double dx = heroi.x - cx, dy = heroi.y - cy, l = std::max(1.0, std::hypot(dx, dy));
+        p = {int32_t(heroi.x + 500 * dx / l), int32_t(heroi.y + 500 * dy / l)};
+        p.x = std::clamp(p.x, 60, mapalargura * 50 - 90);
+        p.y = std::clamp(p.y, 40, mapaaltura * 50 - 110);
+    }
+    std::vector<PontoMapa> ida = planejacaminho(h, p, 200);
+    if (ida.empty()) return false;
+    refugio = ida.size() > 1 ? ida[std::min<size_t>(1, ida.size() - 1)] : ida[0];
+    if (std::hypot(refugio.x - heroi.x, refugio.y - heroi.y) < 250 && ida.size() > 1) refugio = ida[1];
+    recuando = true;
+    recuaate = tiques + 260;
+    caminho.clear();
+    selecionagrupo();
+    ordem(refugio);
+    m.passa();
+    ordenadoem = tiques;
     return true;
 }
 
@@ -718,7 +801,10 @@ void Jogador::pensa() {
             std::fprintf(stderr, "    ciclo %.1f/%d dist %d adist %d danomin %d\n", a.ciclo, int(a.ciclomax), int(a.distataque), int(a.adistancia), int(a.danomin));
             if (int32_t q = minha(4)) {
                 int n = 0;
-                for (int32_t e : inimigosperto(posicao(unidades[q]), 400, false)) n += e > 0;
+                for (int32_t e : inimigosperto(posicao(unidades[q]), 400, true)) {
+                    n++;
+                    std::fprintf(stderr, "    by the barracks: type %d hp %.0f at (%.0f, %.0f) alvo %d\n", unidades[e].tipo, double(unidades[e].hp), unidades[e].x, unidades[e].y, unidades[e].alvo);
+                }
                 std::fprintf(stderr, "    quartel hp %.0f/%.0f, %d enemies by it, money %.0f\n", double(unidades[q].hp), double(unidades[q].hpmax), n, dinheiro);
             }
             for (int32_t u : bando())
@@ -729,7 +815,7 @@ void Jogador::pensa() {
     contaperdas();
     if (slotdoheroi() == 0) return;
     cuida();
-    if (acabou() || recua() || luta()) return;
+    if (acabou() || tecnicas() || recua() || luta()) return;
     if (reanima()) return;
     if (tiques % 200 < 4) cuidabase();
     aprende();
@@ -740,6 +826,7 @@ ResultadoMissao Jogador::joga(int32_t limite) {
     ResultadoMissao r;
     int32_t inicio = tiques;
     double antes = dinheiro;
+    if (int32_t h = slotdoheroi()) this->inicio = posicao(unidades[h]);
     formagrupo();
     cuidabase();
     for (int32_t u : bando())
@@ -762,6 +849,13 @@ ResultadoMissao Jogador::joga(int32_t limite) {
             r.motivo = "o herói caiu";
             for (int32_t u = 1; u <= MAXUNIDADES; u++)
                 if (unidades[u].heroi && unidades[u].tipo != 0 && unidades[u].hp > 0) r.motivo = "o quartel caiu";
+            if (std::getenv("CAMPANHA_TRACO")) {
+                int32_t h = slotdoheroi();
+                std::fprintf(stderr, "  DERROTA t %d: %s; hero %d hp %.0f at (%.0f, %.0f)\n", tiques, r.motivo.c_str(), h, h ? double(unidades[h].hp) : -1.0,
+                             h ? unidades[h].x : 0.0, h ? unidades[h].y : 0.0);
+                for (int32_t u = 1; u <= MAXUNIDADES; u++)
+                    if (unidades[u].tipo == 4) std::fprintf(stderr, "   barracks %d hp %.0f\n", u, double(unidades[u].hp));
+            }
             break;
         }
         if (tarefa.cumprida && !colhendo) {  // the objective is met: the chests left, then "FINALIZAR"
@@ -769,7 +863,11 @@ ResultadoMissao Jogador::joga(int32_t limite) {
             colheudesde = tiques;
             planeja();
         }
-        if (tarefa.cumprida && colhendo && (metas.empty() || tiques - colheudesde > 12000 || tiques - inicio > limite - 3000) &&
+        // the harvest ends with the chests, after a while, or as soon as it turns dangerous: the
+        // mission is won already and only a defeat can take it away
+        int32_t hs = slotdoheroi();
+        bool perigo = hs && (unidades[hs].hp < 0.5 * unidades[hs].hpmax || ameacas(330).size() >= 3);
+        if (tarefa.cumprida && colhendo && (metas.empty() || perigo || tiques - colheudesde > 12000 || tiques - inicio > limite - 3000) &&
             m.aperta_comando(FINALIZARMISSAO)) {
             int32_t h = slotdoheroi();
             r.vitoria = true;

@@ -52,7 +52,12 @@ private:
     std::vector<std::pair<int32_t, int32_t>> ignorados;  // (enemy, until tick): chased in vain
     int32_t lutadesde = -1;          // tick the fight began without an enemy losing HP since
     double vidainimigos = 0;         // the threats' HP then
-    bool recuando = false;           // the hero, badly hurt, falls back to the base
+    bool recuando = false;           // the band falls back from a fight it would lose
+    int32_t recuaate = 0;
+    PontoMapa refugio{0, 0};
+    PontoMapa inicio{0, 0};          // where the hero began the mission
+    int32_t lojadesde = 0, lojadepois = 0;
+    int32_t lancandoate = 0;         // the hero is casting: no order until then  // when the band set out for the shop; not again before
     bool colhendo = false;           // the objective is met: the band takes the chests left
     int32_t colheudesde = 0;
     std::vector<std::pair<PontoMapa, int>> deixados;  // things the hero left on the ground for better ones
@@ -64,6 +69,7 @@ private:
     void planeja();
     void pensa();
     bool luta();
+    bool tecnicas();
     void anda();
     void cuida();
     void aprende();

@@ -36,9 +36,9 @@ const PlanoFloresta planos[] = {
     // 2: three portals in the north and east, joined along the north
     {2, 7, {{8, 8}, {40, 5}, {59, 36}},
      {{{{8, 8}, {24, 14}, {40, 5}}, 2.0}, {{{40, 5}, {54, 16}, {59, 36}}, 2.0}, {{{20, 49}, {6, 33}}, 1.8}}, {}, 2.5},
-    // 5: a weak portal near home, three strong ones together far off in the north in the north and east
-    {5, 7, {{38, 62}, {10, 9}, {25, 5}, {40, 10}},
-     {{{{10, 9}, {25, 5}, {40, 10}}, 2.0}, {{{17, 49}, {6, 62}}, 1.8}}, {}, 2.5},
+    // 5: a weak portal near home, three strong ones together in the north in the north and east
+    {5, 7, {{38, 62}, {10, 20}, {24, 14}, {38, 20}},
+     {{{{10, 20}, {24, 14}, {38, 20}}, 2.0}, {{{17, 49}, {6, 62}}, 1.8}}, {}, 2.5},
     // 6: a long walk through the deep forest to Fidelina
     {6, 3, {},
      {{{{4, 58}, {15, 45}, {17, 28}, {32, 18}, {33, 11}}, 2.0, true},
