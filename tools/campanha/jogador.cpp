@@ -20,7 +20,7 @@ namespace {
 
 // The technique levels the hero learns, in this order, one per point.
 const int ordemtecnicas[][2] = {
-    {1, 1}, {3, 1}, {1, 2}, {0, 2}, {1, 3}, {2, 1}, {0, 3}, {4, 1}, {3, 2}, {3, 3}, {2, 2}, {2, 3}, {4, 2}, {4, 3},
+    {1, 1}, {3, 1}, {1, 2}, {0, 2}, {0, 3}, {1, 3}, {2, 1}, {4, 1}, {3, 2}, {3, 3}, {2, 2}, {2, 3}, {4, 2}, {4, 3},
 };
 
 const int bebidashp[] = {25, 29, 26, 30};  // the small ones first
@@ -71,7 +71,16 @@ bool Jogador::clicaunidade(int32_t u, bool somando) {
         m.pendentes.push_back(e);
     }
     m.passa();
-    return true;
+    // something standing in front took the click: another spot of its picture
+    static const double partes[][2] = {{0, 0.5}, {-0.6, 0.3}, {0.6, 0.3}, {0, 0.8}, {-0.8, 0.6}, {0.8, 0.6}};
+    for (const auto& p : partes) {
+        if (somando || select_ == u) break;
+        int32_t px = sx + int32_t(p[0] * a.tamanhox), py = int32_t(std::lround(a.y)) - cameray - int32_t(p[1] * a.desenhoy);
+        if (px < 1 || px > 798 || py < 1 || py > 455) continue;
+        m.clique(false, px, py);
+        m.passa();
+    }
+    return somando || select_ == u;
 }
 
 void Jogador::formagrupo() {
@@ -117,6 +126,16 @@ void Jogador::ordem(PontoMapa p, int32_t alvo) {
         }
         return true;
     };
+    // a thing to click on (a chest): a spot of its own picture no other picture covers
+    static const int sobre[][2] = {{0, -6}, {0, -18}, {-12, -14}, {12, -14}, {0, -28}, {-16, -4}, {16, -4}};
+    if (alvo)
+        for (const auto& d : sobre) {
+            PontoMapa q{p.x + d[0], p.y + d[1]};
+            if (livre(q)) {
+                m.ordena(q);
+                return;
+            }
+        }
     static const int desvios[][2] = {{0, 0}, {0, 30}, {30, 0}, {-30, 0}, {0, -30}, {40, 40}, {-40, 40}, {0, 60}, {60, 0}, {-60, 0}};
     for (const auto& d : desvios) {
         PontoMapa q{p.x + d[0], p.y + d[1]};
@@ -136,15 +155,15 @@ void Jogador::selecionaheroi() {
 // --- the hero's things -----------------------------------------------------------------------
 
 bool Jogador::deixado(int32_t bau) const {
-    for (const auto& [p, item] : deixados)
-        if (unidades[bau].item == item && distancia(unidades[bau], p) < 80) return true;
+    for (const Deixado& d : deixados)
+        if (unidades[bau].item == d.item && distancia(unidades[bau], d.onde) < 80 && (!d.volta || !colhendo)) return true;
     return false;
 }
 
-void Jogador::deixaitem(int k, bool parasempre) {
+void Jogador::deixaitem(int k, bool parasempre, bool volta) {
     static const int cantos[6][2] = {{520, 480}, {560, 480}, {520, 520}, {560, 520}, {520, 560}, {560, 560}};
     int32_t h = slotdoheroi();
-    if (parasempre) deixados.push_back({posicao(unidades[h]), unidades[h].itens[k]});
+    if (parasempre || volta) deixados.push_back({posicao(unidades[h]), unidades[h].itens[k], volta});
     selecionaheroi();
     m.clique(true, cantos[k][0] + 20, cantos[k][1] + 20);
     m.passa();
@@ -263,28 +282,76 @@ bool Jogador::poeobra(int32_t quartel, uint8_t pendente) {
     return false;
 }
 
+// A right click on Fidelina's heal button: she heals the wounded near her by herself.
+void Jogador::curasozinha(int32_t u) {
+    if (!clicaunidade(u, false)) return;
+    m.passa();
+    for (int32_t b = 1; b <= MAXBOTOES; b++)
+        if (botoes[b].comando == CURAR) {
+            m.clique(true, botoes[b].posx + botoes[b].largurabotao / 2, botoes[b].posy + botoes[b].alturabotao / 2);
+            m.passa();
+            break;
+        }
+    selecionagrupo();
+}
+
 void Jogador::cuidabase() {
     int32_t quartel = minha(4);
     if (!quartel) return;
-    int lojas = 0, torres = 0, obreiros = 0;
+    int lojas = 0, torres = 0, obreiros = 0, fidelinas = 0;
     for (int32_t u = 1; u <= MAXUNIDADES; u++) {
         if (unidades[u].inimigo || unidades[u].tipo == 0) continue;
         lojas += unidades[u].tipo == 3;
         torres += unidades[u].tipo == 1;
         obreiros += unidades[u].tipo == 6;
+        fidelinas += unidades[u].tipo == 7;
     }
     bool portais = tarefa.objetivo == 2;
-    // a second worker where there are portals to hold off: two build and mend faster
-    if (portais && obreiros == 1 && dinheiro >= 250 && unidades[quartel].upgradeprgmax == 0 && comidausada + 1 <= comidamax &&
-        clicaunidade(quartel, false)) {
+    // Fidelinas for the band once the first towers stand: their heals keep it fighting at the
+    // portals; a farm first when there is no food for one
+    bool fazenda = false;
+    if (portais && liberafidelina && fidelinas < 3 && torres >= 3 && (lojas > 0 || !liberaloja) && unidades[quartel].upgradeprgmax == 0) {
+        if (comidausada + 2 > comidamax) fazenda = liberafazenda;
+        else if (dinheiro >= 250 && clicaunidade(quartel, false)) {
+            m.passa();
+            m.aperta_comando(TREINARFIDELINA);
+            m.passa();
+            selecionagrupo();
+        }
+    }
+    // a Fidelina come from the barracks heals by herself
+    for (int32_t u = 1; u <= MAXUNIDADES; u++)
+        if (unidades[u].tipo == 7 && !unidades[u].inimigo && !unidades[u].curaautomatica && unidades[u].posicao == 1) {
+            curasozinha(u);
+            break;
+        }
+    // workers where there are portals to hold off: they mend the towers as the monsters strike them
+    // (a few mending one tower outlast any monster), and keep a shop's price back for drinks
+    int querobreiros = torres >= 8 ? 6 : 2;
+    if (portais && obreiros < querobreiros && dinheiro >= 100 + (lojas || !liberaloja ? 0 : 150) + (obreiros >= 2 ? 100 : 0) &&
+        unidades[quartel].upgradeprgmax == 0 && comidausada + 1 <= comidamax && clicaunidade(quartel, false)) {
         m.passa();
         m.aperta_comando(TREINARDURBICO);
         m.passa();
         selecionagrupo();
     }
+    // the towers' middle, where idle workers wait to mend them
+    double tx = 0, ty = 0;
+    for (int32_t u = 1; u <= MAXUNIDADES; u++)
+        if (unidades[u].tipo == 1 && !unidades[u].inimigo) { tx += unidades[u].x; ty += unidades[u].y; }
+    PontoMapa meio{int32_t(tx / std::max(1, torres)), int32_t(ty / std::max(1, torres))};
     for (int32_t w = 1; w <= MAXUNIDADES; w++) {
         Unidade& o = unidades[w];
         if (o.tipo != 6 || o.inimigo || o.posicao != 1 || o.servico != 0 || o.alvo != 0) continue;
+        if (portais && torres >= 8 && distancia(o, meio) > 260 && o.consertoautomatico) {
+            if (clicaunidade(w, false)) {
+                std::vector<PontoMapa> ida = planejacaminho(w, meio, 60);
+                if (!ida.empty()) ordem(ida.back());
+                m.passa();
+                selecionagrupo();
+            }
+            continue;
+        }
         // the worker mends the base by himself
         if (!o.consertoautomatico && clicaunidade(w, false)) {
             m.passa();
@@ -301,6 +368,7 @@ void Jogador::cuidabase() {
         bool torrefirst = portais && (torres < 3 || (lojas > 0 && torres < 4));
         if (torrefirst && dinheiro >= 150) { obra = CRIARTORRE; pendente = 1; }
         else if (liberaloja && lojas == 0 && dinheiro >= 150) { obra = CRIARTIENDA; pendente = 3; }
+        else if (fazenda && dinheiro >= 200) { obra = CRIARFAZENDA; pendente = 2; fazenda = false; }
         else if (torres < (portais ? 18 : 8) && dinheiro >= 150 + (lojas ? 150 : 0)) { obra = CRIARTORRE; pendente = 1; }
         if (!obra || !clicaunidade(w, false)) break;
         m.passa();
@@ -437,6 +505,12 @@ bool Jogador::tecnicas() {
     else if (heroi.tecnicas[0] > 0 && unidades[perto].hpmax >= 800 && distancia(unidades[perto], heroi) < 280 &&
              heroi.mp >= precotecnica(BASTAODEFOGO, heroi.tecnicas[0]) + (heroi.tecnicas[4] > 0 ? precotecnica(CHIMPANZE, heroi.tecnicas[4]) : 20))
         lancou = usatecnica(BASTAODEFOGO, perto);
+    else if (heroi.tecnicas[0] > 0 && perto == t[0] && !unidades[perto].organico && heroi.mp >= precotecnica(BASTAODEFOGO, heroi.tecnicas[0]))
+        lancou = usatecnica(BASTAODEFOGO, perto);  // the portal: all the magic there is goes into it
+    else if (heroi.tecnicas[0] > 0 && perto == t[0] && !unidades[perto].organico && heroi.hp > 0.5 * heroi.hpmax) {
+        int k = slotdeitem({28, 27});
+        if (k >= 0) usaitem(k);  // and a drink for more
+    }
     if (lancou) lancandoate = tiques + 45;
     return lancou;
 }
@@ -445,8 +519,11 @@ bool Jogador::luta() {
     int32_t h = slotdoheroi();
     const Unidade& heroi = unidades[h];
     std::vector<int32_t> t = ameacas(330);
+    // an enemy tower is taken on only when the band near the hero can pull it down: otherwise it is
+    // walked past, out of its reach the sooner
     for (int32_t e : inimigosperto(posicao(heroi), 300, true))
-        if (unidades[e].tipo == 25 && std::find(t.begin(), t.end(), e) == t.end()) t.push_back(e);
+        if (unidades[e].tipo == 25 && std::find(t.begin(), t.end(), e) == t.end() && custoluta({e}) < 0.5 * vidadisponivel())
+            t.push_back(e);
     // an enemy chased a long while without a blow landing is let be for a while (it cannot be reached)
     ignorados.erase(std::remove_if(ignorados.begin(), ignorados.end(), [](auto& p) { return p.second < tiques; }), ignorados.end());
     t.erase(std::remove_if(t.begin(), t.end(), [&](int32_t e) {
@@ -461,6 +538,11 @@ bool Jogador::luta() {
                     return a.danomax * (1 - 0.05 * armadura) <= 2;
                 }), t.end());
     }
+    // at a portal, while the hero is whole enough, the portal first: its monsters never stop coming,
+    // and the band fights them by itself meanwhile
+    if (!metas.empty() && metas.front().tipo == Meta::PORTAL && unidades[metas.front().slot].tipo == 21 &&
+        distancia(unidades[metas.front().slot], heroi) < 380 && heroi.hp > 0.45 * heroi.hpmax)
+        t.clear();
     if (t.empty()) {
         lutadesde = -1;
         return false;
@@ -511,11 +593,13 @@ void Jogador::anda() {
     // new members (a raised skeleton, a trained unit come by) join; stragglers are waited for
     for (int32_t u : bando())
         if (unidades[u].grupo != 1 && distancia(unidades[u], heroi) < 400) {
+            if (std::getenv("CAMPANHA_TRACO")) std::fprintf(stderr, "  junta %d tipo %d\n", u, unidades[u].tipo);
             formagrupo();
             return;
         }
     for (int32_t u : bando())
         if (unidades[u].grupo == 1 && distancia(unidades[u], heroi) > 600 && tiques - ordenadoem > 150 && heroi.posicao == 1) {
+            if (std::getenv("CAMPANHA_TRACO")) std::fprintf(stderr, "  espera %d tipo %d\n", u, unidades[u].tipo);
             selecionagrupo();
             ordem(posicao(heroi));
             m.passa();
@@ -528,7 +612,11 @@ void Jogador::anda() {
     // the barracks under attack and losing: the band goes home to save the mission
     if (int32_t q = minha(4)) {
         bool atacado = unidades[q].hp < 0.6 * unidades[q].hpmax && !inimigosperto(posicao(unidades[q]), 350, false).empty();
-        if (atacado && metas.front().tipo != Meta::BASE) {
+        // a portal half pulled down is finished first: the monsters at the base stop with it
+        const Meta& f = metas.front();
+        bool quasela = f.tipo == Meta::PORTAL && unidades[f.slot].tipo == 21 && unidades[f.slot].hp < 0.5 * unidades[f.slot].hpmax &&
+                       distancia(unidades[f.slot], heroi) < 400;
+        if (atacado && f.tipo != Meta::BASE && !quasela) {
             Meta b;
             b.tipo = Meta::BASE;
             b.slot = q;
@@ -633,7 +721,10 @@ void Jogador::anda() {
     }
     // a portal or the boss close enough is attacked
     if ((g.tipo == Meta::PORTAL || g.tipo == Meta::CHEFE) && distancia(unidades[g.slot], heroi) < 260) {
-        bool ocupado = heroi.alvo == g.slot && (heroi.posicao == 3 || heroi.posicao == 4 || tiques - atacouem < 90);
+        // a monster standing between him and the portal is fought first (each new order would break his blow)
+        bool luta = heroi.alvo != 0 && unidades[heroi.alvo].tipo != 0 && unidades[heroi.alvo].inimigo && (heroi.posicao == 3 || heroi.posicao == 4);
+        bool ocupado = (heroi.alvo == g.slot && (heroi.posicao == 3 || heroi.posicao == 4)) || tiques - atacouem < 90 ||
+                       (luta && tiques - atacouem < 400);
         if (!ocupado) {
             const Unidade& e = unidades[g.slot];
             selecionagrupo();
@@ -643,6 +734,22 @@ void Jogador::anda() {
             alvo = g.slot;
             atacouem = tiques;
         }
+        return;
+    }
+    // a chest at his very feet (a thing he left there) is under his own picture: a step aside first
+    bool aospes = g.tipo == Meta::BAU && distancia(heroi, g.ponto) < 70 && heroi.posicao == 1;
+    if (!aospes) aospesdesde = tiques;
+
+    if (aospes && tiques - aospesdesde > 150) {
+        aospesdesde = tiques;
+        static const int lados[4][2] = {{0, 110}, {110, 0}, {-110, 0}, {0, -110}};
+        const int* d = lados[(tiques / 150) % 4];
+        selecionagrupo();
+        ordem({g.ponto.x + d[0], g.ponto.y + d[1]});
+        m.passa();
+        ordenadoem = tiques;
+        caminho.clear();
+        parado = 0;
         return;
     }
     if (caminho.empty()) {
@@ -661,7 +768,15 @@ void Jogador::anda() {
         if (aproxima && !caminho.empty()) caminho.push_back(fim);
         passo = 0;
         ordenadoem = -1000;
-        if (caminho.empty() && ++falhas > 20) return proxima("sem caminho");
+        if (caminho.empty() && ++falhas > 20 && (g.tipo == Meta::PORTAL || g.tipo == Meta::CHEFE) && metas.size() > 1) {
+            // the objective is never given up: tried again after the others
+            Meta adiada = g;
+            metas.pop_front();
+            metas.push_back(adiada);
+            falhas = 0;
+            return;
+        }
+        if (caminho.empty() && falhas > 20 && g.tipo != Meta::PORTAL && g.tipo != Meta::CHEFE) return proxima("sem caminho");
         if (caminho.empty()) return;
     }
     // the next leg once the hero has done the last one
@@ -671,9 +786,20 @@ void Jogador::anda() {
     double falta = passo == 0 ? 0 : std::hypot(heroi.x - caminho[passo - 1].x, heroi.y - caminho[passo - 1].y);
     bool feito = passo == 0 || falta <= 50 || (falta <= 160 && parado >= 40);
     if (passo < caminho.size() && (tiques - ordenadoem > 6) && (passo == 0 || (livre && feito))) {
-        selecionagrupo();
         bool nobau = g.tipo == Meta::BAU && passo + 1 == caminho.size();  // the last click is on the chest itself
-        ordem(caminho[passo], nobau ? g.slot : 0);
+        // the last step into the target area is the hero's alone, to a spot of the area that changes
+        // at every try: the band's people crowding round it must not stand in his way
+        bool naarea = g.tipo == Meta::OBJETIVO && passo + 1 == caminho.size();
+        PontoMapa p = caminho[passo];
+        if (naarea) {
+            static const int cantos[5][2] = {{0, 0}, {-28, -30}, {28, -30}, {-28, 30}, {28, 30}};
+            const int* c = cantos[tentativasarea++ % 5];
+            p = {(tarefa.areax1 + tarefa.areax2) / 2 + c[0], (tarefa.areay1 + tarefa.areay2) / 2 + c[1]};
+            selecionaheroi();
+        } else {
+            selecionagrupo();
+        }
+        ordem(p, nobau ? g.slot : 0);
         m.passa();
         passo++;
         ordenadoem = tiques;
@@ -695,18 +821,61 @@ void Jogador::anda() {
     }
 }
 
+// Things of least worth the hero may leave by the shop where portals or the boss make drinks worth more.
+static int sobraparabebidas() {
+    if (tarefa.objetivo == 1) return 0;
+    int32_t h = slotdoheroi();
+    int n = 0;
+    for (int k = 0; k < 6; k++)
+        if (unidades[h].itens[k] != 0 && valoritem(unidades[h].itens[k]) <= 20 &&
+            std::find(std::begin(bebidashp), std::end(bebidashp), int(unidades[h].itens[k])) == std::end(bebidashp))
+            n++;
+    return n;
+}
+
 bool Jogador::precisadeloja() const {
     int32_t h = slotdoheroi();
-    if (!minha(3) || dinheiro < 50 || itenslivres() < 2) return false;
-    return unidades[h].hp < 0.6 * unidades[h].hpmax || (bebidasnamochila() < 2 && dinheiro >= 150);
+    if (!minha(3) || dinheiro < 50) return false;
+    if (itenslivres() < 2 && !(dinheiro >= 250 && itenslivres() + sobraparabebidas() >= 2 && bebidasnamochila() < 2)) return false;
+    // a portal being pulled down is not left for the shop while the hero holds out
+    if (!metas.empty() && metas.front().tipo == Meta::PORTAL && unidades[metas.front().slot].tipo == 21 &&
+        distancia(unidades[metas.front().slot], unidades[h]) < 500 && unidades[h].hp >= 0.4 * unidades[h].hpmax)
+        return false;
+    bool fogo = tarefa.objetivo != 1 && unidades[h].tecnicas[0] >= 2 && slotdeitem({27, 28}) < 0 && dinheiro >= 250;
+    return (unidades[h].hp < 0.6 * unidades[h].hpmax && dinheiro >= 100) || (bebidasnamochila() < 2 && dinheiro >= 150) || fogo;
 }
 
 void Jogador::compra(int32_t loja) {
+    // room for two drinks: the things of least worth wait by the shop
+    while (itenslivres() < 2 && dinheiro >= 250 && sobraparabebidas() > 0) {
+        int32_t h = slotdoheroi();
+        int pior = -1;
+        for (int k = 0; k < 6; k++) {
+            int i = unidades[h].itens[k];
+            if (i == 0 || valoritem(i) > 20 || std::find(std::begin(bebidashp), std::end(bebidashp), i) != std::end(bebidashp)) continue;
+            if (pior < 0 || valoritem(i) < valoritem(unidades[h].itens[pior])) pior = k;
+        }
+        if (pior < 0) break;
+        int antes = itenslivres();
+        deixaitem(pior, false, true);
+        m.passa(2);
+        if (itenslivres() == antes) break;
+    }
+    if (std::getenv("CAMPANHA_TRACO")) std::fprintf(stderr, "  loja: livres %d, dinheiro %.0f, obra %d/%d\n", itenslivres(), dinheiro, int(unidades[loja].construcao), int(unidades[loja].construcaomax));
     if (!clicaunidade(loja, false)) return;
     m.passa();
+    if (std::getenv("CAMPANHA_TRACO")) {
+        std::fprintf(stderr, "  loja sel %d (loja %d) heroi a %.0f botoes:", int(select_), int(loja), distancia(unidades[loja], unidades[slotdoheroi()]));
+        for (int32_t b = 1; b <= MAXBOTOES; b++) if (botoes[b].comando) std::fprintf(stderr, " %d", int(botoes[b].comando));
+        std::fprintf(stderr, "\n");
+    }
     // big lemons while the money lasts, a small one with what is left; one slot stays free for chests
-    for (int k = 0; k < 6 && itenslivres() > 1; k++) {
+    // where the mission is a place to reach; where it is to destroy, two lemons and the rest big
+    // currant drinks for the fire staff, which burns a portal through its armour
+    bool fogo = tarefa.objetivo != 1 && unidades[slotdoheroi()].tecnicas[0] >= 2;
+    for (int k = 0; k < 6 && itenslivres() > (tarefa.objetivo == 1 ? 1 : 0); k++) {
         uint8_t c = dinheiro >= 100 ? REFRESCOLIMAOG : dinheiro >= 50 ? REFRESCOLIMAOP : 0;
+        if (fogo && bebidasnamochila() >= 2) c = dinheiro >= 100 ? REFRESCOGROSELHAG : 0;
         if (c == 0 || !m.aperta_comando(c)) break;
         m.passa(2);
     }
@@ -720,7 +889,16 @@ bool Jogador::recua() {
     int32_t h = slotdoheroi();
     const Unidade& heroi = unidades[h];
     if (recuando && tiques < recuaate) {
-        if (tiques - ordenadoem > 50) {  // on to the point, again and again while the band runs
+        // along the way out a leg at a time, the order given again and again while the band runs
+        // (a hero standing still takes on whatever comes near)
+        bool chegou = std::hypot(refugio.x - heroi.x, refugio.y - heroi.y) < 70;
+        if (chegou && fugapasso + 1 >= fuga.size()) {  // nowhere further to run: the band fights here
+            recuando = false;
+            semrecuaate = tiques + 300;
+            return false;
+        }
+        if (chegou) refugio = fuga[++fugapasso];
+        if (tiques - ordenadoem > 50 || chegou) {
             selecionagrupo();
             ordem(refugio);
             m.passa();
@@ -729,7 +907,14 @@ bool Jogador::recua() {
         return true;
     }
     recuando = false;
+    if (tiques < semrecuaate) return false;
     std::vector<int32_t> t = ameacas(330);
+    // what runs faster than the hero is not run from: it would strike his back all the way
+    t.erase(std::remove_if(t.begin(), t.end(), [&](int32_t e) {
+                return unidades[e].velocidade + unidades[e].velocidadebonus >= heroi.velocidade + heroi.velocidadebonus;
+            }), t.end());
+    for (int32_t e : inimigosperto(posicao(heroi), 320, true))  // enemy towers shoot too
+        if (unidades[e].tipo == 25 && std::find(t.begin(), t.end(), e) == t.end()) t.push_back(e);
     if (t.empty() || custoluta(t) < 0.75 * vidadisponivel() || heroi.imunidade > 0) return false;
     // where to: the base, or where the mission began, unless that is where the threats are
     int32_t base = minha(4);
@@ -738,6 +923,16 @@ bool Jogador::recua() {
     for (int32_t e : t) { cx += unidades[e].x; cy += unidades[e].y; }
     cx /= double(t.size());
     cy /= double(t.size());
+    // the rest of the band left behind, away from the threats: back to them (Fidelina heals)
+    double bx = 0, by = 0;
+    int nb = 0;
+    for (int32_t b : bando())
+        if (b != h && distancia(unidades[b], heroi) > 300) { bx += unidades[b].x; by += unidades[b].y; nb++; }
+    if (nb > 0) {
+        bx /= nb;
+        by /= nb;
+        if (std::hypot(bx - cx, by - cy) > std::hypot(heroi.x - cx, heroi.y - cy)) p = {int32_t(bx), int32_t(by)};
+    }
     if (std::hypot(p.x - cx, p.y - cy) < std::hypot(heroi.x - cx, heroi.y - cy)) {
         double dx = heroi.x - cx, dy = heroi.y - cy, l = std::max(1.0, std::hypot(dx, dy));
         p = {int32_t(heroi.x + 500 * dx / l), int32_t(heroi.y + 500 * dy / l)};
@@ -746,13 +941,53 @@ bool Jogador::recua() {
     }
     std::vector<PontoMapa> ida = planejacaminho(h, p, 200);
     if (ida.empty()) return false;
-    refugio = ida.size() > 1 ? ida[std::min<size_t>(1, ida.size() - 1)] : ida[0];
-    if (std::hypot(refugio.x - heroi.x, refugio.y - heroi.y) < 250 && ida.size() > 1) refugio = ida[1];
+    fuga = ida;
+    fugapasso = 0;
+    if (std::hypot(fuga[0].x - heroi.x, fuga[0].y - heroi.y) < 250 && fuga.size() > 1) fugapasso = 1;
+    refugio = fuga[fugapasso];
     recuando = true;
     recuaate = tiques + 260;
     caminho.clear();
     selecionagrupo();
     ordem(refugio);
+    m.passa();
+    if (std::getenv("CAMPANHA_TRACO")) std::fprintf(stderr, "  recua t %d custo %.0f vida %.0f para (%d, %d) heroi grupo %d sel %d pos %d destino (%.0f, %.0f) paralisado %d\n", tiques, custoluta(t), vidadisponivel(), refugio.x, refugio.y, heroi.grupo, int(heroi.selecionado), heroi.posicao, double(heroi.destinox), double(heroi.destinoy), int(heroi.paralisado));
+    ordenadoem = tiques;
+    return true;
+}
+
+// Worn out far from home with nothing left to drink, the hero runs for the base: the monsters that
+// follow him meet its towers, the shop there sells drinks, and he sets out again once whole.
+bool Jogador::voltaparacasa() {
+    int32_t h = slotdoheroi(), q = minha(4);
+    const Unidade& heroi = unidades[h];
+    if (!q) return voltando = false;
+    double longe = distancia(unidades[q], heroi);
+    if (voltando) {
+        if (longe < 280 || heroi.hp > 0.8 * heroi.hpmax) {
+            voltando = false;
+            caminho.clear();
+            return false;
+        }
+        bool perto = voltapasso > 0 && std::hypot(heroi.x - volta[voltapasso - 1].x, heroi.y - volta[voltapasso - 1].y) < 60;
+        if ((perto && voltapasso < volta.size()) || tiques - ordenadoem > 120) {
+            if (perto && voltapasso < volta.size()) voltapasso++;
+            selecionagrupo();
+            ordem(volta[std::min(voltapasso, volta.size()) - 1]);
+            m.passa();
+            ordenadoem = tiques;
+        }
+        return true;
+    }
+    bool bebida = slotdeitem(std::vector<int>(std::begin(bebidashp), std::end(bebidashp))) >= 0;
+    if (heroi.hp >= 0.4 * heroi.hpmax || bebida || longe < 500 || heroi.imunidade > 0) return false;
+    volta = planejacaminho(h, posicao(unidades[q]), 200);
+    if (volta.empty()) return false;
+    voltando = true;
+    voltapasso = 1;
+    caminho.clear();
+    selecionagrupo();
+    ordem(volta[0]);
     m.passa();
     ordenadoem = tiques;
     return true;
@@ -805,7 +1040,13 @@ void Jogador::pensa() {
                     n++;
                     std::fprintf(stderr, "    by the barracks: type %d hp %.0f at (%.0f, %.0f) alvo %d\n", unidades[e].tipo, double(unidades[e].hp), unidades[e].x, unidades[e].y, unidades[e].alvo);
                 }
-                std::fprintf(stderr, "    quartel hp %.0f/%.0f, %d enemies by it, money %.0f\n", double(unidades[q].hp), double(unidades[q].hpmax), n, dinheiro);
+                int nt = 0, no = 0, nl = 0;
+                for (int32_t u = 1; u <= MAXUNIDADES; u++) {
+                    nt += unidades[u].tipo == 1 && !unidades[u].inimigo;
+                    no += unidades[u].tipo == 6 && !unidades[u].inimigo;
+                    nl += unidades[u].tipo == 3 && !unidades[u].inimigo;
+                }
+                std::fprintf(stderr, "    quartel hp %.0f/%.0f, %d enemies by it, money %.0f, towers %d, workers %d, shops %d\n", double(unidades[q].hp), double(unidades[q].hpmax), n, dinheiro, nt, no, nl);
             }
             for (int32_t u : bando())
                 if (u != h) std::fprintf(stderr, "    bando %d tipo %d (%.0f, %.0f) grupo %d sel %d hp %.0f mp %.0f\n", u, unidades[u].tipo, unidades[u].x, unidades[u].y, unidades[u].grupo, int(unidades[u].selecionado), double(unidades[u].hp), double(unidades[u].mp));
@@ -814,8 +1055,20 @@ void Jogador::pensa() {
     }
     contaperdas();
     if (slotdoheroi() == 0) return;
+    if (std::getenv("CAMPANHA_PARADO")) {  // the base alone, the band standing by
+        if (tiques % 200 < 4) cuidabase();
+        static std::vector<std::pair<int32_t, PontoMapa>> vistas;
+        std::vector<std::pair<int32_t, PontoMapa>> agora;
+        for (int32_t u = 1; u <= MAXUNIDADES; u++)
+            if (unidades[u].tipo == 1 && !unidades[u].inimigo) agora.push_back({u, posicao(unidades[u])});
+        for (auto& [u, p] : vistas)
+            if (std::none_of(agora.begin(), agora.end(), [&](auto& a) { return a.first == u; }))
+                std::fprintf(stderr, "  torre caiu t %d em (%d, %d)\n", tiques, p.x, p.y);
+        vistas = agora;
+        return;
+    }
     cuida();
-    if (acabou() || tecnicas() || recua() || luta()) return;
+    if (acabou() || tecnicas() || voltaparacasa() || recua() || luta()) return;
     if (reanima()) return;
     if (tiques % 200 < 4) cuidabase();
     aprende();
@@ -830,15 +1083,7 @@ ResultadoMissao Jogador::joga(int32_t limite) {
     formagrupo();
     cuidabase();
     for (int32_t u : bando())
-        if (unidades[u].tipo == 7 && !unidades[u].curaautomatica && clicaunidade(u, false)) {  // Fidelina heals by herself
-            m.passa();
-            for (int32_t b = 1; b <= MAXBOTOES; b++)
-                if (botoes[b].comando == CURAR) {
-                    m.clique(true, botoes[b].posx + botoes[b].largurabotao / 2, botoes[b].posy + botoes[b].alturabotao / 2);
-                    m.passa();
-                    break;
-                }
-        }
+        if (unidades[u].tipo == 7 && !unidades[u].curaautomatica) curasozinha(u);  // Fidelina heals by herself
     formagrupo();
     planeja();
     while (tiques - inicio < limite) {
@@ -867,7 +1112,13 @@ ResultadoMissao Jogador::joga(int32_t limite) {
         // mission is won already and only a defeat can take it away
         int32_t hs = slotdoheroi();
         bool perigo = hs && (unidades[hs].hp < 0.5 * unidades[hs].hpmax || ameacas(330).size() >= 3);
-        if (tarefa.cumprida && colhendo && (metas.empty() || perigo || tiques - colheudesde > 12000 || tiques - inicio > limite - 3000) &&
+        bool pordevolver = false;  // the things left by the shop come back first
+        for (int32_t u = 1; u <= MAXUNIDADES; u++)
+            if (unidades[u].tipo == 12 && unidades[u].bau)
+                for (const Deixado& d : deixados)
+                    if (d.volta && d.item == unidades[u].item && distancia(unidades[u], d.onde) < 80) pordevolver = true;
+        if (pordevolver) perigo = false;
+        if (tarefa.cumprida && colhendo && (metas.empty() || perigo || (tiques - colheudesde > 12000 && !pordevolver) || tiques - inicio > limite - 3000) &&
             m.aperta_comando(FINALIZARMISSAO)) {
             int32_t h = slotdoheroi();
             r.vitoria = true;

@@ -41,7 +41,8 @@ private:
     std::vector<PontoMapa> caminho;  // the legs toward the current goal
     size_t passo = 0;                // the next leg to order
     int32_t ordenadoem = -1000;      // tick of the last move order
-    int32_t parado = 0;              // ticks the hero has stood without reaching his point
+    int32_t parado = 0;
+    int32_t aospesdesde = 0;          // since when the hero stands idle on the chest he is after              // ticks the hero has stood without reaching his point
     int32_t alvo = 0;                // the enemy the band was last sent at
     int32_t atacouem = -1000;
     std::vector<int32_t> grupo;      // the band as last stored in group 1
@@ -55,12 +56,24 @@ private:
     bool recuando = false;           // the band falls back from a fight it would lose
     int32_t recuaate = 0;
     PontoMapa refugio{0, 0};
+    std::vector<PontoMapa> fuga;     // the way out, and the leg being walked
+    size_t fugapasso = 0;
+    int32_t semrecuaate = 0;         // just done running: no new retreat before this tick
+    int tentativasarea = 0;          // tries at the last step into the target area
+    std::vector<PontoMapa> volta;    // the way home when the hero is worn out far from it
+    size_t voltapasso = 0;
+    bool voltando = false;
     PontoMapa inicio{0, 0};          // where the hero began the mission
-    int32_t lojadesde = 0, lojadepois = 0;
-    int32_t lancandoate = 0;         // the hero is casting: no order until then  // when the band set out for the shop; not again before
+    int32_t lojadesde = 0, lojadepois = 0;  // when the band set out for the shop; not again before
+    int32_t lancandoate = 0;         // the hero is casting: no order until then
     bool colhendo = false;           // the objective is met: the band takes the chests left
     int32_t colheudesde = 0;
-    std::vector<std::pair<PontoMapa, int>> deixados;  // things the hero left on the ground for better ones
+    struct Deixado {
+        PontoMapa onde;
+        int item;
+        bool volta;  // left by the shop for room for drinks: taken back once the mission is won
+    };
+    std::vector<Deixado> deixados;  // things the hero left on the ground
     bool deixado(int32_t bau) const;
     double gasto = 0;
     int perdas = 0;
@@ -75,6 +88,7 @@ private:
     void aprende();
     void cuidabase();
     bool poeobra(int32_t quartel, uint8_t pendente);
+    void curasozinha(int32_t u);
     void formagrupo();
     void selecionagrupo();
     void selecionaheroi();
@@ -82,11 +96,12 @@ private:
     double ultimox = 0, ultimoy = 0;  // where the hero was at the last look
     bool clicaunidade(int32_t u, bool somando);
     void usaitem(int k);
-    void deixaitem(int k, bool parasempre);
+    void deixaitem(int k, bool parasempre, bool volta = false);
     bool usatecnica(uint8_t comando, int32_t alvo);
     void contaperdas();
     bool reanima();
     bool precisadeloja() const;
     void compra(int32_t loja);
     bool recua();
+    bool voltaparacasa();
 };

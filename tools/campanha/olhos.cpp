@@ -98,6 +98,7 @@ double custoluta(const std::vector<int32_t>& inimigos) {
     }
     for (int32_t b : bando()) {
         const Unidade& a = unidades[b];
+        if (b != h && distancia(a, heroi) > 400) continue;  // too far behind to strike in this fight
         meu += (a.danomin + a.danomax + 2.0 * a.danobonus) / 2.0 / std::max<double>(a.ciclomax, 20);
     }
     return vida / std::max(0.1, meu) * golpe * (inimigos.size() > 1 ? 0.6 : 1.0);

@@ -27,6 +27,41 @@ static bool longedasobras(Grade& g, int x, int y) {
     return true;
 }
 
+// Many towers stand together as a fort on the side the portals lie: staggered rows a cell apart, two
+// cells between the towers of a row, so a monster that comes at one of them is within reach (250) of
+// nearly all of them.
+static bool fortaleza(Grade& g, const Ficha& f, int c) {
+    double dx = 0, dy = 0;
+    for (int y = 0; y < g.h; y++)
+        for (int x = 0; x < g.w; x++)
+            if (g.em(x, y) >= CONTEUDOUNIDADE + 21 && g.em(x, y) <= CONTEUDOUNIDADE + 24) {
+                double l = std::max(1.0, std::hypot(x - f.herox, y - f.heroy));
+                dx += (x - f.herox) / l;
+                dy += (y - f.heroy) / l;
+            }
+    double l = std::max(1e-9, std::hypot(dx, dy));
+    double px = f.herox + 5 * dx / l, py = f.heroy + 5 * dy / l;
+    int cx = int(std::lround(px)), cy = int(std::lround(py));
+    int melhorx = -1, melhory = -1;
+    double melhor = 1e9;
+    for (int y = cy - 8; y <= cy + 8; y++)
+        for (int x = cx - 8; x <= cx + 8; x++) {
+            if (((x + y) & 1) != ((cx + cy) & 1) || !livre(g, x, y)) continue;
+            bool perto = false;  // three cells from the wide buildings and from the people, none beside a tower
+            for (int oy = -3; oy <= 3 && !perto; oy++)
+                for (int ox = -3; ox <= 3 && !perto; ox++) {
+                    int k = g.dentro(x + ox, y + oy) ? g.em(x + ox, y + oy) : 0;
+                    if (k >= CONTEUDOUNIDADE + 2 && k <= CONTEUDOUNIDADE + 11 && (std::abs(ox) <= 2 || k <= CONTEUDOUNIDADE + 5)) perto = true;
+                    if (k == CONTEUDOUNIDADE + 1 && std::abs(ox) + std::abs(oy) == 1) perto = true;
+                }
+            double d = std::hypot(x - px, (y - py) * 1.4);
+            if (!perto && d < melhor) { melhor = d; melhorx = x; melhory = y; }
+        }
+    if (melhorx < 0) return false;
+    g.em(melhorx, melhory) = c;
+    return true;
+}
+
 void montabase(Grade& g, const Ficha& f, int raio) {
     int torres = 0;
     for (Contagem u : f.unidades)
@@ -44,7 +79,10 @@ void montabase(Grade& g, const Ficha& f, int raio) {
         for (int q = 0; q < u.qtd; q++) {
             int c = CONTEUDOUNIDADE + u.tipo;
             bool posto = false;
-            if (u.tipo == 1) {  // towers on a ring round the base
+            if (u.tipo == 1 && torres > 6) {  // a fort between the base and the portals
+                posto = fortaleza(g, f, c);
+                torre++;
+            } else if (u.tipo == 1) {  // towers on a ring round the base
                 for (int y = 0; y < g.h && torre == 0 && anel == raio - 1; y++)
                     for (int x = 0; x < g.w; x++)
                         if (g.em(x, y) == CONTEUDOUNIDADE + 4) { centro = {x, y}; anel = torres > 6 ? 4.5 : 3.5; }

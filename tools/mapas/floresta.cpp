@@ -46,13 +46,13 @@ const PlanoFloresta planos[] = {
       {{{32, 18}, {52, 20}, {58, 36}}, 1.8},
       {{{17, 28}, {6, 16}}, 1.6}},
      {{30, 34, 9, 7}}, 2.0},
-    // 7: the base in the north, four portals in a row along the south, a road joining them
-    {7, 7, {{8, 50}, {22, 56}, {38, 56}, {52, 50}},
-     {{{{8, 50}, {22, 56}, {38, 56}, {52, 50}}, 2.0}},
+    // 7: the base in the north, four portals close together in an arc to the south, a road joining them
+    {7, 7, {{18, 44}, {26, 48}, {34, 48}, {42, 44}},
+     {{{{18, 44}, {26, 48}, {34, 48}, {42, 44}}, 2.0}},
      {}, 2.5},
-    // 8: two great portals at the far east, the old road to the north-west
-    {8, 6, {{66, 16}, {70, 34}},
-     {{{{18, 44}, {24, 14}, {48, 8}, {66, 16}}, 2.0}, {{{66, 16}, {74, 25}, {70, 34}}, 2.0}}, {}, 2.5},
+    // 8: two great portals in the east, the old road to the north-west
+    {8, 6, {{50, 20}, {54, 34}},
+     {{{{18, 44}, {24, 14}, {48, 8}, {50, 20}}, 2.0}, {{{50, 20}, {58, 27}, {54, 34}}, 2.0}}, {}, 2.5},
     // 9: across the haunted wood to the secret passage, watch towers along the way
     {9, 3, {},
      {{{{4, 21}, {20, 30}, {38, 24}, {56, 32}, {54, 48}, {44, 52}}, 2.0, true},
