@@ -309,9 +309,13 @@ void Jogador::cuidabase() {
     bool portais = tarefa.objetivo == 2;
     // Fidelinas for the band once the first towers stand: their heals keep it fighting at the
     // portals; a farm first when there is no food for one
+    // (the workers that mend the towers come first, and keep their food)
     bool fazenda = false;
-    if (portais && liberafidelina && fidelinas < 3 && torres >= 3 && (lojas > 0 || !liberaloja) && unidades[quartel].upgradeprgmax == 0) {
-        if (comidausada + 2 > comidamax) fazenda = liberafazenda;
+    int querobreiros = torres >= 8 ? 6 : 2;
+    int faltamobreiros = std::max(0, querobreiros - obreiros);
+    if (portais && liberafidelina && fidelinas < 3 && torres >= 3 && (lojas > 0 || !liberaloja) && unidades[quartel].upgradeprgmax == 0 &&
+        obreiros >= std::min(querobreiros, 2)) {
+        if (comidausada + 2 + faltamobreiros > comidamax) fazenda = liberafazenda;
         else if (dinheiro >= 250 && clicaunidade(quartel, false)) {
             m.passa();
             m.aperta_comando(TREINARFIDELINA);
@@ -327,7 +331,6 @@ void Jogador::cuidabase() {
         }
     // workers where there are portals to hold off: they mend the towers as the monsters strike them
     // (a few mending one tower outlast any monster), and keep a shop's price back for drinks
-    int querobreiros = torres >= 8 ? 6 : 2;
     if (portais && obreiros < querobreiros && dinheiro >= 100 + (lojas || !liberaloja ? 0 : 150) + (obreiros >= 2 ? 100 : 0) &&
         unidades[quartel].upgradeprgmax == 0 && comidausada + 1 <= comidamax && clicaunidade(quartel, false)) {
         m.passa();
@@ -425,7 +428,8 @@ void Jogador::planeja() {
     std::vector<int32_t> baus;
     for (int32_t u = 1; u <= MAXUNIDADES; u++)
         if (unidades[u].tipo == 12 && unidades[u].bau && !deixado(u) &&
-            (tarefa.objetivo == 1 || tarefa.cumprida || valoritem(unidades[u].item) >= 12))  // the things worth carrying first
+            (tarefa.objetivo == 1 || tarefa.cumprida ||
+             (valoritem(unidades[u].item) >= 12 && distancia(unidades[u], unidades[h]) < 900)))  // the things worth carrying near by first
             baus.push_back(u);
     // the nearest by the way there, not as the crow flies (a wall may stand between): the first goes by
     // the real way, the rest after it as the crow flies from each other
@@ -612,6 +616,16 @@ void Jogador::anda() {
     // the barracks under attack and losing: the band goes home to save the mission
     if (int32_t q = minha(4)) {
         bool atacado = unidades[q].hp < 0.6 * unidades[q].hpmax && !inimigosperto(posicao(unidades[q]), 350, false).empty();
+        // or the towers round it falling one after another to a crowd: the band fights there, with
+        // the towers left, before they are all gone
+        int torres = 0;
+        double tx = 0, ty = 0;
+        for (int32_t u = 1; u <= MAXUNIDADES; u++)
+            if (unidades[u].tipo == 1 && !unidades[u].inimigo) { torres++; tx += unidades[u].x; ty += unidades[u].y; }
+        torresmax = std::max(torresmax, torres);
+        if (torres > 0 && torresmax >= 6 && torres <= torresmax * 2 / 3 &&
+            inimigosperto({int32_t(tx / torres), int32_t(ty / torres)}, 450, false).size() >= 3)
+            atacado = true;
         // a portal half pulled down is finished first: the monsters at the base stop with it
         const Meta& f = metas.front();
         bool quasela = f.tipo == Meta::PORTAL && unidades[f.slot].tipo == 21 && unidades[f.slot].hp < 0.5 * unidades[f.slot].hpmax &&
@@ -709,7 +723,11 @@ void Jogador::anda() {
             if (unidades[e].tipo == 25) guardas.push_back(e);
         double ousadia = valoritem(g.item) >= 12 ? 0.75 : 0.4;  // the things worth carrying are worth a fight
         if (colhendo && valoritem(g.item) < 12) ousadia *= 0.5;   // but not the mission, once it is won
-        if (custoluta(guardas) > ousadia * vidadisponivel() || (vidadisponivel() < 0.5 * unidades[h].hpmax && !guardas.empty()))
+        // once the mission is won a thing of great worth is fought for even by a worn hero: the
+        // mission is finished the moment he is in danger
+        bool fraco = vidadisponivel() < 0.5 * unidades[h].hpmax && !(colhendo && valoritem(g.item) >= 20);
+        if (std::getenv("CAMPANHA_TRACO")) std::fprintf(stderr, "  guardas %zu custo %.0f vida %.0f ousadia %.2f\n", guardas.size(), custoluta(guardas), vidadisponivel(), ousadia);
+        if (custoluta(guardas) > ousadia * vidadisponivel() || (fraco && !guardas.empty()))
             return proxima("guardado");
     }
     if (g.tipo == Meta::PORTAL && unidades[g.slot].tipo != 21) return proxima();
@@ -827,7 +845,7 @@ static int sobraparabebidas() {
     int32_t h = slotdoheroi();
     int n = 0;
     for (int k = 0; k < 6; k++)
-        if (unidades[h].itens[k] != 0 && valoritem(unidades[h].itens[k]) <= 20 &&
+        if (unidades[h].itens[k] != 0 && valoritem(unidades[h].itens[k]) <= 12 &&
             std::find(std::begin(bebidashp), std::end(bebidashp), int(unidades[h].itens[k])) == std::end(bebidashp))
             n++;
     return n;
@@ -852,7 +870,7 @@ void Jogador::compra(int32_t loja) {
         int pior = -1;
         for (int k = 0; k < 6; k++) {
             int i = unidades[h].itens[k];
-            if (i == 0 || valoritem(i) > 20 || std::find(std::begin(bebidashp), std::end(bebidashp), i) != std::end(bebidashp)) continue;
+            if (i == 0 || valoritem(i) > 12 || std::find(std::begin(bebidashp), std::end(bebidashp), i) != std::end(bebidashp)) continue;
             if (pior < 0 || valoritem(i) < valoritem(unidades[h].itens[pior])) pior = k;
         }
         if (pior < 0) break;
@@ -1111,7 +1129,7 @@ ResultadoMissao Jogador::joga(int32_t limite) {
         // the harvest ends with the chests, after a while, or as soon as it turns dangerous: the
         // mission is won already and only a defeat can take it away
         int32_t hs = slotdoheroi();
-        bool perigo = hs && (unidades[hs].hp < 0.5 * unidades[hs].hpmax || ameacas(330).size() >= 3);
+        bool perigo = hs && (unidades[hs].hp < 0.3 * unidades[hs].hpmax || ameacas(330).size() >= 4);
         bool pordevolver = false;  // the things left by the shop come back first
         for (int32_t u = 1; u <= MAXUNIDADES; u++)
             if (unidades[u].tipo == 12 && unidades[u].bau)

@@ -59,7 +59,8 @@ private:
     std::vector<PontoMapa> fuga;     // the way out, and the leg being walked
     size_t fugapasso = 0;
     int32_t semrecuaate = 0;         // just done running: no new retreat before this tick
-    int tentativasarea = 0;          // tries at the last step into the target area
+    int tentativasarea = 0;
+    int torresmax = 0;               // the most towers the base has had          // tries at the last step into the target area
     std::vector<PontoMapa> volta;    // the way home when the hero is worn out far from it
     size_t voltapasso = 0;
     bool voltando = false;

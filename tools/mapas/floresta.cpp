@@ -60,9 +60,9 @@ const PlanoFloresta planos[] = {
       {{{38, 24}, {40, 6}, {62, 8}}, 1.8},
       {{{56, 32}, {72, 40}, {70, 62}}, 1.8}},
      {}, 2.5},
-    // 11: a fortified base in the north, five great portals in an arc along the south
-    {11, 8, {{10, 60}, {24, 64}, {38, 64}, {52, 62}, {64, 52}},
-     {{{{10, 60}, {24, 64}, {38, 64}, {52, 62}, {64, 52}}, 2.0}},
+    // 11: a fortified base in the north, five great portals in an arc not far to the south
+    {11, 8, {{14, 46}, {24, 51}, {37, 51}, {48, 46}, {55, 37}},
+     {{{{14, 46}, {24, 51}, {37, 51}, {48, 46}, {55, 37}}, 2.0}},
      {}, 2.5},
 };
 static_assert(sizeof(planos) / sizeof(planos[0]) == 8, "eight forest missions");

@@ -83,7 +83,7 @@ bool escondebaus(Grade& g, const Ficha& f, std::vector<Ponto>& chaves, std::vect
 }
 
 bool acampa(Grade& g, std::vector<int>& pool, const std::vector<Ponto>& chaves, std::string& why) {
-    std::vector<Ponto> jogador = unidadesdojogador(g), campos, destinos;
+    std::vector<Ponto> jogador = unidadesdojogador(g), campos, destinos, baus;
     std::vector<Ponto> longe = chaves;
     // where the band has to go and fight (portals, the target, the boss): no camp within its reach
     for (int y = 0; y < g.h; y++)
@@ -91,6 +91,7 @@ bool acampa(Grade& g, std::vector<int>& pool, const std::vector<Ponto>& chaves, 
             int c = g.em(x, y);
             if ((c >= CONTEUDOUNIDADE + 21 && c <= CONTEUDOUNIDADE + 24) || c == CONTEUDOUNIDADE + 26 || c == 7 || c == 16 || c == 18 || c == 20)
                 destinos.push_back({x, y});
+            if (c >= CONTEUDOBAU) baus.push_back({x, y});
         }
     while (!pool.empty()) {
         std::vector<Ponto> evita = longe;
@@ -102,7 +103,8 @@ bool acampa(Grade& g, std::vector<int>& pool, const std::vector<Ponto>& chaves, 
         const double niveis[][3] = {{LONGEDAVIA, 9.5, 7}, {7.0, 8, 6}, {6.0, 7, 5}};
         for (const auto& n : niveis)
             for (double folga = 0; p.x < 0 && folga <= 4; folga += 2) {
-                auto fora = [&](Ponto c) { return maisperto(c, jogador) < 11 || maisperto(c, destinos) < n[1]; };
+                // a chest keeps only its own two guards: a camp stands out of their call
+                auto fora = [&](Ponto c) { return maisperto(c, jogador) < 11 || maisperto(c, destinos) < n[1] || maisperto(c, baus) < n[1] - 2; };
                 p = escolhe(g, 0.5, 3.5 + folga, n[2], n[0], evita, [&](Ponto c, double d) { return fora(c) ? -1e9 : nota(c, d); });
                 if (p.x >= 0 && fora(p)) p = {-1, -1};
             }
