@@ -2,6 +2,7 @@
 #   make play   install what is missing, build, generate the content, start the game
 #   make test   the same set-up with sanitizers, then every test
 #   make bench  optimised build, then the benchmarks
+#   make campaign  optimised build, then the scripted player through the campaign at seeds 1, 2, 3
 
 PACKAGES = build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev \
            libsdl2-image-dev libcairo2-dev libgtest-dev libbenchmark-dev fonts-texgyre espeak-ng
@@ -10,7 +11,7 @@ PACKAGES = build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libsdl
 TESTPACKAGES = xvfb xdotool x11-utils imagemagick openbox
 JOBS ?= $(shell nproc)
 
-.PHONY: play test bench deps deps-test build build-test clean
+.PHONY: play test bench campaign deps deps-test build build-test clean
 
 deps: PACOTES = $(PACKAGES)
 deps-test: PACOTES = $(PACKAGES) $(TESTPACKAGES)
@@ -40,6 +41,15 @@ test: build-test
 
 bench: deps-test build
 	./build/bench/vorlando_bench
+
+# the scripted player plays the whole campaign at seeds 1, 2 and 3 and prints each table; the
+# recordings of every mission stay in build/campanha/sementeN/partidas
+campaign: build
+	@for s in 1 2 3; do \
+	  rm -rf build/campanha/semente$$s; \
+	  ./build/tools/campanha/joga_campanha --pasta build/campanha/semente$$s --semente $$s \
+	    --conteudo build/game --rotas build/gen/rotas.txt || exit 1; \
+	done
 
 clean:
 	rm -rf build

@@ -1,9 +1,13 @@
 // One step of a unit along one axis, kept inside the map: a bump into a solid unit or map object
 // undoes the step and turns the unit aside for a while; a hidden trap goes off under it.
+#include <cmath>
+#include <vector>
+
 #include "media/media.h"
 #include "sim/regras.h"
 #include "sim/sim.h"
 #include "world/efeitos.h"
+#include "world/gradeobjetos.h"
 #include "world/objetos.h"
 
 namespace {
@@ -30,23 +34,28 @@ void paraperto(Unidade& a) {
 
 // An enemy within reach after a bump: the unit stops to fight (unless it has a service to do).
 void parainimigo(Unidade& a, bool vendoinvisiveis) {
+    if (a.servico != 0) return;
     for (int32_t i = 1; i <= MAXUNIDADES; i++) {
         const Unidade& o = unidades[i];
-        if (o.tipo == 0 || !ladooposto(a, o) || distunidades(a, o) >= a.distataque || a.servico != 0) continue;
+        // (farther along one axis is farther: the root is not needed to tell)
+        if (o.tipo == 0 || !ladooposto(a, o) || std::fabs(a.x - o.x) >= a.distataque || distunidades(a, o) >= a.distataque) continue;
         if (!vendoinvisiveis && (a.invisivel != 0 || o.invisivel != 0)) continue;
         paraunidade(a);
         a.correcaorota = 0;
         a.alvo = 0;
+        return;  // stopping again for another enemy changes nothing
     }
 }
 
 // 2.-3. bumps into other units, then the push out of any box still overlapped
 void colideunidades(int32_t u, double dx, double dy) {
     Unidade& a = unidades[u];
+    bool bateu = false;
     for (int32_t i = 1; i <= MAXUNIDADES; i++) {
         const Unidade& o = unidades[i];
         if (i == u || o.tipo == 0 || !o.solido) continue;
         if (!sobrepoe(a.x, a.y, a.tamanhox, a.tamanhoy, o.x, o.y, o.tamanhox, o.tamanhoy)) continue;
+        bateu = true;
         a.x -= dx;
         a.y -= dy;
         if (i != a.alvo) desvia(a);
@@ -57,6 +66,7 @@ void colideunidades(int32_t u, double dx, double dy) {
         }
         paraperto(a);
     }
+    if (!bateu) return;  // it stands where every box was just found clear
     for (int32_t i = 1; i <= MAXUNIDADES; i++) {
         const Unidade& o = unidades[i];
         if (i == u || o.tipo == 0 || !o.solido) continue;
@@ -80,22 +90,38 @@ void armadilha(Unidade& a, Objeto& o) {
     o.tipo = 0;
 }
 
-// 4. map objects: traps go off, solid ones block
-void colideobjetos(int32_t u, double dx, double dy) {
-    Unidade& a = unidades[u];
-    for (int32_t k = 1; k <= MAXOBJETOS; k++) {
-        Objeto& o = objetos[k];
-        if (o.tipo == 0 || !sobrepoe(a.x, a.y, a.tamanhox, a.tamanhoy, o.x, o.y, o.tamanhox, o.tamanhoy)) continue;
-        if (o.tipo == 21) {
-            armadilha(a, o);
-        } else if (o.solido) {
-            a.x -= dx;
-            a.y -= dy;
-            desvia(a);
-            paraperto(a);
-            parainimigo(a, true);
-        }
+// 4a. one object against the unit where it stands now
+void colideobjeto(Unidade& a, Objeto& o, double dx, double dy) {
+    if (o.tipo == 0 || !sobrepoe(a.x, a.y, a.tamanhox, a.tamanhoy, o.x, o.y, o.tamanhox, o.tamanhoy)) return;
+    if (o.tipo == 21) {
+        armadilha(a, o);
+    } else if (o.solido) {
+        a.x -= dx;
+        a.y -= dy;
+        desvia(a);
+        paraperto(a);
+        parainimigo(a, true);
     }
+}
+
+// 4. map objects in slot order: traps go off, solid ones block. Only the objects near the unit can
+// touch it; should the bumps push it farther than the margin looked at, the rest of the table is
+// gone through as well, so the outcome is the same as going through every slot.
+void colideobjetos(int32_t u, double dx, double dy) {
+    static std::vector<int32_t> perto;
+    Unidade& a = unidades[u];
+    constexpr double MARGEM = 24;
+    const double qx = a.x, qy = a.y;
+    const double rx = a.tamanhox + MEIAMAIOROBJETO + MARGEM, ry = a.tamanhoy + MEIAMAIOROBJETO + MARGEM;
+    objetosnaarea(qx - rx, qy - ry, qx + rx, qy + ry, perto);
+    int32_t feito = 0;  // every slot up to this one has been gone through
+    for (int32_t k : perto) {
+        if (std::fabs(a.x - qx) > MARGEM || std::fabs(a.y - qy) > MARGEM) break;
+        colideobjeto(a, objetos[k], dx, dy);
+        feito = k;
+    }
+    if (std::fabs(a.x - qx) > MARGEM || std::fabs(a.y - qy) > MARGEM)
+        for (int32_t k = feito + 1; k <= MAXOBJETOS; k++) colideobjeto(a, objetos[k], dx, dy);
 }
 
 }  // namespace

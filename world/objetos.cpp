@@ -6,6 +6,7 @@
 #include "world/estado.h"
 
 Objeto objetos[MAXOBJETOS + 1];
+uint32_t versaoobjetos = 0;
 
 namespace {
 
@@ -91,6 +92,7 @@ void criaobjeto(int32_t t, int32_t x, int32_t y) {
     int32_t s = 1;
     while (s <= MAXOBJETOS && objetos[s].tipo != 0) s++;
     if (s > MAXOBJETOS) return;  // the table is full
+    versaoobjetos++;
     Objeto& o = objetos[s];
     o.tipo = uint8_t(t);
     o.x = x;
@@ -123,6 +125,7 @@ void processaobjetos() {
 }
 
 void limpaobjetos() {
+    versaoobjetos++;
     for (int32_t s = 1; s <= MAXOBJETOS; s++) objetos[s].tipo = 0;
 }
 

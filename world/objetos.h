@@ -21,6 +21,7 @@ struct Objeto {
 constexpr int32_t MAXOBJETOS = 3000;
 constexpr int32_t MAXTIPOSOBJETO = 21;
 extern Objeto objetos[MAXOBJETOS + 1];  // slot 0 is never used
+extern uint32_t versaoobjetos;           // changes whenever an object is placed or the table cleared
 
 // --- world/objetos.cpp ---
 // Places an object of type t (1..21) at (x, y) in the lowest free slot; with every slot in use,

@@ -181,11 +181,6 @@ void Jogador::usaitem(int k) {
 bool Jogador::usatecnica(uint8_t comando, int32_t inimigo) {
     selecionaheroi();
     m.passa();  // the hero's panel registers its buttons on this frame
-    if (std::getenv("CAMPANHA_TRACO")) {
-        std::fprintf(stderr, "  tecnica %d select %d:", comando, select_);
-        for (int32_t b = 1; b <= MAXBOTOES; b++) if (botoes[b].comando) std::fprintf(stderr, " %d", botoes[b].comando);
-        std::fprintf(stderr, "\n");
-    }
     if (!m.aperta_comando(comando)) {
         selecionagrupo();
         return false;
@@ -474,8 +469,6 @@ void Jogador::planeja() {
         todas.erase(todas.begin() + long(k));
     }
     for (const Meta& g : chefe) metas.push_back(g);
-    if (std::getenv("CAMPANHA_TRACO"))
-        for (const Meta& g : metas) std::fprintf(stderr, "  meta %d item %d at (%d, %d)\n", int(g.tipo), g.item, g.ponto.x, g.ponto.y);
     if (tarefa.objetivo == 1 && !tarefa.cumprida) {
         Meta g;
         g.tipo = Meta::OBJETIVO;
@@ -597,13 +590,11 @@ void Jogador::anda() {
     // new members (a raised skeleton, a trained unit come by) join; stragglers are waited for
     for (int32_t u : bando())
         if (unidades[u].grupo != 1 && distancia(unidades[u], heroi) < 400) {
-            if (std::getenv("CAMPANHA_TRACO")) std::fprintf(stderr, "  junta %d tipo %d\n", u, unidades[u].tipo);
             formagrupo();
             return;
         }
     for (int32_t u : bando())
         if (unidades[u].grupo == 1 && distancia(unidades[u], heroi) > 600 && tiques - ordenadoem > 150 && heroi.posicao == 1) {
-            if (std::getenv("CAMPANHA_TRACO")) std::fprintf(stderr, "  espera %d tipo %d\n", u, unidades[u].tipo);
             selecionagrupo();
             ordem(posicao(heroi));
             m.passa();
@@ -674,9 +665,6 @@ void Jogador::anda() {
         }
     Meta& g = metas.front();
     auto proxima = [&](const char* porque = "") {
-        if (std::getenv("CAMPANHA_TRACO") && metas.front().tipo == Meta::BAU)
-            std::fprintf(stderr, "  bau %d at (%d, %d): %s %s\n", metas.front().item, metas.front().ponto.x, metas.front().ponto.y,
-                         std::find(std::begin(unidades[h].itens), std::end(unidades[h].itens), metas.front().item) != std::end(unidades[h].itens) ? "levado" : "deixado", porque);
         metas.pop_front();
         caminho.clear();
         falhas = 0;
@@ -726,7 +714,6 @@ void Jogador::anda() {
         // once the mission is won a thing of great worth is fought for even by a worn hero: the
         // mission is finished the moment he is in danger
         bool fraco = vidadisponivel() < 0.5 * unidades[h].hpmax && !(colhendo && valoritem(g.item) >= 20);
-        if (std::getenv("CAMPANHA_TRACO")) std::fprintf(stderr, "  guardas %zu custo %.0f vida %.0f ousadia %.2f\n", guardas.size(), custoluta(guardas), vidadisponivel(), ousadia);
         if (custoluta(guardas) > ousadia * vidadisponivel() || (fraco && !guardas.empty()))
             return proxima("guardado");
     }
@@ -879,14 +866,8 @@ void Jogador::compra(int32_t loja) {
         m.passa(2);
         if (itenslivres() == antes) break;
     }
-    if (std::getenv("CAMPANHA_TRACO")) std::fprintf(stderr, "  loja: livres %d, dinheiro %.0f, obra %d/%d\n", itenslivres(), dinheiro, int(unidades[loja].construcao), int(unidades[loja].construcaomax));
     if (!clicaunidade(loja, false)) return;
     m.passa();
-    if (std::getenv("CAMPANHA_TRACO")) {
-        std::fprintf(stderr, "  loja sel %d (loja %d) heroi a %.0f botoes:", int(select_), int(loja), distancia(unidades[loja], unidades[slotdoheroi()]));
-        for (int32_t b = 1; b <= MAXBOTOES; b++) if (botoes[b].comando) std::fprintf(stderr, " %d", int(botoes[b].comando));
-        std::fprintf(stderr, "\n");
-    }
     // big lemons while the money lasts, a small one with what is left; one slot stays free for chests
     // where the mission is a place to reach; where it is to destroy, two lemons and the rest big
     // currant drinks for the fire staff, which burns a portal through its armour
@@ -969,7 +950,6 @@ bool Jogador::recua() {
     selecionagrupo();
     ordem(refugio);
     m.passa();
-    if (std::getenv("CAMPANHA_TRACO")) std::fprintf(stderr, "  recua t %d custo %.0f vida %.0f para (%d, %d) heroi grupo %d sel %d pos %d destino (%.0f, %.0f) paralisado %d\n", tiques, custoluta(t), vidadisponivel(), refugio.x, refugio.y, heroi.grupo, int(heroi.selecionado), heroi.posicao, double(heroi.destinox), double(heroi.destinoy), int(heroi.paralisado));
     ordenadoem = tiques;
     return true;
 }
@@ -1043,48 +1023,8 @@ void Jogador::contaperdas() {
 }
 
 void Jogador::pensa() {
-    if (std::getenv("CAMPANHA_TRACO") && tiques % 40 < 4) {
-        int32_t h = slotdoheroi();
-        if (h) {
-            const Unidade& a = unidades[h];
-            std::fprintf(stderr, "t %d hero (%.0f, %.0f) hp %.0f/%.0f mp %.0f lv %d pos %d alvo %d metas %zu meta %d (%d, %d) passo %zu/%zu ameacas %zu\n",
-                         tiques, a.x, a.y, double(a.hp), double(a.hpmax), double(a.mp), a.nivel, a.posicao, a.alvo, metas.size(),
-                         metas.empty() ? -1 : int(metas.front().tipo), metas.empty() ? 0 : metas.front().ponto.x,
-                         metas.empty() ? 0 : metas.front().ponto.y, passo, caminho.size(), ameacas(330).size());
-            std::fprintf(stderr, "    ciclo %.1f/%d dist %d adist %d danomin %d\n", a.ciclo, int(a.ciclomax), int(a.distataque), int(a.adistancia), int(a.danomin));
-            if (int32_t q = minha(4)) {
-                int n = 0;
-                for (int32_t e : inimigosperto(posicao(unidades[q]), 400, true)) {
-                    n++;
-                    std::fprintf(stderr, "    by the barracks: type %d hp %.0f at (%.0f, %.0f) alvo %d\n", unidades[e].tipo, double(unidades[e].hp), unidades[e].x, unidades[e].y, unidades[e].alvo);
-                }
-                int nt = 0, no = 0, nl = 0;
-                for (int32_t u = 1; u <= MAXUNIDADES; u++) {
-                    nt += unidades[u].tipo == 1 && !unidades[u].inimigo;
-                    no += unidades[u].tipo == 6 && !unidades[u].inimigo;
-                    nl += unidades[u].tipo == 3 && !unidades[u].inimigo;
-                }
-                std::fprintf(stderr, "    quartel hp %.0f/%.0f, %d enemies by it, money %.0f, towers %d, workers %d, shops %d\n", double(unidades[q].hp), double(unidades[q].hpmax), n, dinheiro, nt, no, nl);
-            }
-            for (int32_t u : bando())
-                if (u != h) std::fprintf(stderr, "    bando %d tipo %d (%.0f, %.0f) grupo %d sel %d hp %.0f mp %.0f\n", u, unidades[u].tipo, unidades[u].x, unidades[u].y, unidades[u].grupo, int(unidades[u].selecionado), double(unidades[u].hp), double(unidades[u].mp));
-            if (a.alvo) std::fprintf(stderr, "    alvo tipo %d hp %.0f/%.0f at (%.0f, %.0f) dist %.0f\n", unidades[a.alvo].tipo, double(unidades[a.alvo].hp), double(unidades[a.alvo].hpmax), unidades[a.alvo].x, unidades[a.alvo].y, distancia(unidades[a.alvo], a));
-        }
-    }
     contaperdas();
     if (slotdoheroi() == 0) return;
-    if (std::getenv("CAMPANHA_PARADO")) {  // the base alone, the band standing by
-        if (tiques % 200 < 4) cuidabase();
-        static std::vector<std::pair<int32_t, PontoMapa>> vistas;
-        std::vector<std::pair<int32_t, PontoMapa>> agora;
-        for (int32_t u = 1; u <= MAXUNIDADES; u++)
-            if (unidades[u].tipo == 1 && !unidades[u].inimigo) agora.push_back({u, posicao(unidades[u])});
-        for (auto& [u, p] : vistas)
-            if (std::none_of(agora.begin(), agora.end(), [&](auto& a) { return a.first == u; }))
-                std::fprintf(stderr, "  torre caiu t %d em (%d, %d)\n", tiques, p.x, p.y);
-        vistas = agora;
-        return;
-    }
     cuida();
     if (acabou() || tecnicas() || voltaparacasa() || recua() || luta()) return;
     if (reanima()) return;
@@ -1112,13 +1052,6 @@ ResultadoMissao Jogador::joga(int32_t limite) {
             r.motivo = "o herói caiu";
             for (int32_t u = 1; u <= MAXUNIDADES; u++)
                 if (unidades[u].heroi && unidades[u].tipo != 0 && unidades[u].hp > 0) r.motivo = "o quartel caiu";
-            if (std::getenv("CAMPANHA_TRACO")) {
-                int32_t h = slotdoheroi();
-                std::fprintf(stderr, "  DERROTA t %d: %s; hero %d hp %.0f at (%.0f, %.0f)\n", tiques, r.motivo.c_str(), h, h ? double(unidades[h].hp) : -1.0,
-                             h ? unidades[h].x : 0.0, h ? unidades[h].y : 0.0);
-                for (int32_t u = 1; u <= MAXUNIDADES; u++)
-                    if (unidades[u].tipo == 4) std::fprintf(stderr, "   barracks %d hp %.0f\n", u, double(unidades[u].hp));
-            }
             break;
         }
         if (tarefa.cumprida && !colhendo) {  // the objective is met: the chests left, then "FINALIZAR"
