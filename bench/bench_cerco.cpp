@@ -6,10 +6,9 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstring>
-#include <filesystem>
 #include <vector>
 
+#include "bench/partida.h"
 #include "input/mouse.h"
 #include "media/media.h"
 #include "missions/missoes.h"
@@ -42,19 +41,7 @@ int32_t ocupadas() {
 }
 
 void BM_TiqueCercoMissao11(benchmark::State& estado) {
-    std::string porque;
-    if (!InitText(porque)) {
-        estado.SkipWithError(porque.c_str());
-        return;
-    }
-    OpenHeadless();
-    std::filesystem::current_path(VORLANDO_GAME_DIR);
-    zeraestado();
-    criaitens();
-    RandSeed(11);
-    musicaligada = efeitosligados = vozesligadas = true;
-    velocidaderolagem = 20;
-    iniciamissaodireta(11);
+    if (!iniciapartida(estado, 11, 11)) return;
     if (tela != 5) {
         estado.SkipWithError("mission eleven did not start: the generated content is missing");
         return;

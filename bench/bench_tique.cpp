@@ -2,8 +2,8 @@
 // its densest corner of woods. Target: well under 2 ms, a tenth of the 20 ms frame.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 
+#include "bench/partida.h"
 #include "input/mouse.h"
 #include "media/media.h"
 #include "missions/missoes.h"
@@ -34,20 +34,7 @@ std::pair<int32_t, int32_t> maisdensa() {
 }
 
 void BM_TiqueMissao6(benchmark::State& estado) {
-    std::string porque;
-    if (!InitText(porque)) {
-        estado.SkipWithError(porque.c_str());
-        return;
-    }
-    OpenHeadless();
-    std::filesystem::current_path(VORLANDO_GAME_DIR);
-    zeraestado();
-    criaitens();
-    RandSeed(6);
-    musicaligada = efeitosligados = vozesligadas = true;
-    velocidaderolagem = 20;
-    // the asset folders and the mission, as the runner's --mission does
-    iniciamissaodireta(6);
+    if (!iniciapartida(estado, 6, 6)) return;
     bool semimagens = tela == 10;
     if (semimagens) {  // without the generated pictures the tick still runs, drawing only what it has
         erro.clear();
