@@ -664,7 +664,7 @@ void Jogador::anda() {
             caminho.clear();
         }
     Meta& g = metas.front();
-    auto proxima = [&](const char* porque = "") {
+    auto proxima = [&]() {
         metas.pop_front();
         caminho.clear();
         falhas = 0;
@@ -687,7 +687,7 @@ void Jogador::anda() {
             if (pior < 0 || valoritem(heroi.itens[k]) < valoritem(heroi.itens[pior])) pior = k;
         bool livro = g.item >= 19 && g.item <= 24;  // read at once: what is left for it is picked up again after
         if (pior < 0 || (!livro && valoritem(heroi.itens[pior]) >= valoritem(g.item)) || (livro && valoritem(heroi.itens[pior]) > 10))
-            return proxima("cheio");
+            return proxima();  // no room to carry it
         deixaitem(pior, !livro);
         caminho.clear();  // and the chest is clicked again
         return;
@@ -715,7 +715,7 @@ void Jogador::anda() {
         // mission is finished the moment he is in danger
         bool fraco = vidadisponivel() < 0.5 * unidades[h].hpmax && !(colhendo && valoritem(g.item) >= 20);
         if (custoluta(guardas) > ousadia * vidadisponivel() || (fraco && !guardas.empty()))
-            return proxima("guardado");
+            return proxima();  // guarded beyond what the band can take
     }
     if (g.tipo == Meta::PORTAL && unidades[g.slot].tipo != 21) return proxima();
     if (g.tipo == Meta::CHEFE && unidades[g.slot].tipo != 26) return proxima();
@@ -781,7 +781,7 @@ void Jogador::anda() {
             falhas = 0;
             return;
         }
-        if (caminho.empty() && falhas > 20 && g.tipo != Meta::PORTAL && g.tipo != Meta::CHEFE) return proxima("sem caminho");
+        if (caminho.empty() && falhas > 20 && g.tipo != Meta::PORTAL && g.tipo != Meta::CHEFE) return proxima();  // no way there
         if (caminho.empty()) return;
     }
     // the next leg once the hero has done the last one

@@ -60,6 +60,20 @@ bool pernaboa(PontoMapa a, PontoMapa b, const Folga& f, bool ultimo) {
     return f.segmentolivre(a, b) && chegaemlinha(a, b) && (ultimo || clicavel(b));
 }
 
+// One step of the layout searches from cell (x, y) in direction d (0-3 straight, 4-7 diagonal):
+// the cell it enters, or -1 off the map, into a cell shut in `dura` or across a shut corner; `preco`
+// is its cost, four times dearer where `larga` is shut.
+int passoda(const Folga& dura, const Folga& larga, int x, int y, int d, double& preco) {
+    static const int dx[8] = {1, -1, 0, 0, 1, 1, -1, -1}, dy[8] = {0, 0, 1, -1, 1, -1, 1, -1};
+    int nx = x + dx[d], ny = y + dy[d];
+    if (nx < 0 || ny < 0 || nx >= dura.nx || ny >= dura.ny) return -1;
+    int n = ny * dura.nx + nx;
+    if (dura.bloqueado[size_t(n)]) return -1;
+    if (d >= 4 && (dura.bloqueado[size_t(y * dura.nx + nx)] || dura.bloqueado[size_t(ny * dura.nx + x)])) return -1;
+    preco = (d >= 4 ? 1.4142 : 1.0) * (larga.bloqueado[size_t(n)] ? 4.0 : 1.0);
+    return n;
+}
+
 struct Busca {
     std::vector<double> custo;
     std::vector<int> veio;
@@ -75,19 +89,15 @@ Busca procura(const Folga& dura, const Folga& larga, int inicio) {
     std::priority_queue<Item, std::vector<Item>, std::greater<Item>> fila;
     b.custo[size_t(inicio)] = 0;
     fila.push({0, inicio});
-    static const int dx[8] = {1, -1, 0, 0, 1, 1, -1, -1}, dy[8] = {0, 0, 1, -1, 1, -1, 1, -1};
     while (!fila.empty()) {
         auto [c, k] = fila.top();
         fila.pop();
         if (c > b.custo[size_t(k)]) continue;
         int x = k % dura.nx, y = k / dura.nx;
         for (int d = 0; d < 8; d++) {
-            int nx = x + dx[d], ny = y + dy[d];
-            if (nx < 0 || ny < 0 || nx >= dura.nx || ny >= dura.ny) continue;
-            int n = ny * dura.nx + nx;
-            if (dura.bloqueado[size_t(n)]) continue;
-            if (d >= 4 && (dura.bloqueado[size_t(y * dura.nx + nx)] || dura.bloqueado[size_t(ny * dura.nx + x)])) continue;
-            double passo = (d >= 4 ? 1.4142 : 1.0) * (larga.bloqueado[size_t(n)] ? 4.0 : 1.0);
+            double passo = 0;
+            int n = passoda(dura, larga, x, y, d, passo);
+            if (n < 0) continue;
             if (c + passo < b.custo[size_t(n)]) {
                 b.custo[size_t(n)] = c + passo;
                 b.veio[size_t(n)] = k;
@@ -162,7 +172,6 @@ std::vector<int> procuraate(const Folga& dura, const Folga& larga, const std::ve
     auto falta = [&](int k) { return std::max(0.0, std::hypot(double(k % dura.nx - ax), double(k / dura.nx - ay)) - raio); };
     custo[size_t(inicio)] = 0;
     fila.push({falta(inicio), inicio});
-    static const int dx[8] = {1, -1, 0, 0, 1, 1, -1, -1}, dy[8] = {0, 0, 1, -1, 1, -1, 1, -1};
     while (!fila.empty()) {
         auto [f, k] = fila.top();
         fila.pop();
@@ -175,12 +184,10 @@ std::vector<int> procuraate(const Folga& dura, const Folga& larga, const std::ve
             return r;
         }
         for (int d = 0; d < 8; d++) {
-            int nx = x + dx[d], ny = y + dy[d];
-            if (nx < 0 || ny < 0 || nx >= dura.nx || ny >= dura.ny) continue;
-            int n = ny * dura.nx + nx;
-            if (dura.bloqueado[size_t(n)]) continue;
-            if (d >= 4 && (dura.bloqueado[size_t(y * dura.nx + nx)] || dura.bloqueado[size_t(ny * dura.nx + x)])) continue;
-            double c = custo[size_t(k)] + (d >= 4 ? 1.4142 : 1.0) * (larga.bloqueado[size_t(n)] ? 4.0 : 1.0) * (perigo[size_t(n)] ? 6.0 : 1.0);
+            double passo = 0;
+            int n = passoda(dura, larga, x, y, d, passo);
+            if (n < 0) continue;
+            double c = custo[size_t(k)] + passo * (perigo[size_t(n)] ? 6.0 : 1.0);
             if (c < custo[size_t(n)]) {
                 custo[size_t(n)] = c;
                 veio[size_t(n)] = k;
