@@ -1,7 +1,6 @@
 // The game's one random generator (PCG32). Random(n) maps 32 random bits onto 0..n-1.
 #include "media/media.h"
 
-#include <chrono>
 
 static uint64_t estado = 0x853C49E6748FEA9Bull;
 static const uint64_t incremento = 0xDA3E39CB94B95BDBull;
@@ -21,11 +20,7 @@ void RandSeed(uint64_t seed) {
     proximo();
 }
 
-void Randomize() { RandSeed(uint64_t(std::chrono::system_clock::now().time_since_epoch().count())); }
-
 int32_t Random(int32_t n) {
     if (n <= 0) return 0;
     return int32_t((uint64_t(proximo()) * uint64_t(n)) >> 32);
 }
-
-double RandomReal() { return proximo() * (1.0 / 4294967296.0); }

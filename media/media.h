@@ -180,10 +180,8 @@ bool WriteTextLines(const std::string& name, const std::vector<std::string>& lin
 // Random numbers: one generator. Random(n) is uniform in 0..n-1, and 0 for n <= 0.
 // ---------------------------------------------------------------------------------------------
 
-void Randomize();               // seeds from the clock
 void RandSeed(uint64_t seed);
 int32_t Random(int32_t n);
-double RandomReal();            // uniform in [0, 1)
 
 // ---------------------------------------------------------------------------------------------
 // Display, timer and the loop, provided by the chosen back end.

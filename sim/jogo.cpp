@@ -12,20 +12,32 @@
 #include "world/objetos.h"
 #include "world/unidades.h"
 
-void telajogo() {
-    if (avancaciclo(30)) ciclotela = 0;               // 1. the cycle, first of all
-    pausa = menu != 0 || derrotado;                    // 2. a menu or a defeat freezes the world
-    servepedidos();                                    // 3.-5. voice, sound effect, music
-    calculacomida();                                   // 6.-7. food supply and food in use
-    for (int32_t u = 1; u <= MAXUNIDADES; u++)         // 8. attributes of every slot
+void iniciatique() {
+    if (avancaciclo(30)) ciclotela = 0;               // the cycle, first of all
+    pausa = menu != 0 || derrotado;                    // a menu or a defeat freezes the world
+}
+
+void preparamundo() {
+    calculacomida();                                   // food supply and food in use
+    for (int32_t u = 1; u <= MAXUNIDADES; u++)         // attributes of every slot
         calculaatributos(u);
+}
+
+void avancamundo() {
+    zeraauras();                                       // auras are set again by the hero
+    atualizaunidades();                                // units,
+    processaobjetos();                                 // map objects,
+    processaefeitos();                                 // effects
+}
+
+void telajogo() {
+    iniciatique();                                     // 1.-2. the cycle; a menu or a defeat freezes the world
+    servepedidos();                                    // 3.-5. voice, sound effect, music
+    preparamundo();                                    // 6.-8. food, then the attributes of every slot
     limitacamera(RDESENHO);                            // 9. the view inside the map while drawing
     iniciatremor();                                    // 10. the shake moves the world layer
     desenhacenario();                                  // 11. the ground
-    zeraauras();                                       // 12. auras are set again by the hero
-    atualizaunidades();                                // 13. units,
-    processaobjetos();                                 //     map objects,
-    processaefeitos();                                 //     effects
+    avancamundo();                                     // 12.-13. auras, units, map objects, effects
     desenhamarcasselecao();                            // 14. marks under the selected units
     desenhaunidades();                                 // 15. units, objects and effects
     terminatremor();                                   // 16. the rest of the frame stands still
@@ -48,13 +60,7 @@ void telajogo() {
 }
 
 void simulamundo() {
-    if (avancaciclo(30)) ciclotela = 0;               // the cycle, first of all
-    pausa = menu != 0 || derrotado;                    // a menu or a defeat freezes the world
-    calculacomida();                                   // food supply and food in use
-    for (int32_t u = 1; u <= MAXUNIDADES; u++)         // attributes of every slot
-        calculaatributos(u);
-    zeraauras();                                       // auras are set again by the hero
-    atualizaunidades();                                // units,
-    processaobjetos();                                 // map objects,
-    processaefeitos();                                 // effects
+    iniciatique();
+    preparamundo();
+    avancamundo();
 }

@@ -4,8 +4,13 @@
 
 // --- sim/jogo.cpp: the schedule of one gameplay tick
 void telajogo();
-// The world's part of that tick alone, in the same order, with no drawing and no input: what the
-// layout checks and the simulation benchmarks run.
+// The world's part of that tick, in three steps the tick runs between its sounds and its drawing:
+// the cycle and the freeze, then food and attributes, then auras, units, objects and effects.
+void iniciatique();
+void preparamundo();
+void avancamundo();
+// Those three steps alone, in the tick's order, with no sound, drawing or input: what the layout
+// checks, the simulation tests and the benchmarks run.
 void simulamundo();
 
 // --- sim/pedidos.cpp: the voice, sound and music requests left since the last tick

@@ -9,6 +9,8 @@
 void calculaatributos(int32_t u);
 
 // --- sim/apontar.cpp ---
+// The heading from (x, y) toward (px, py), as a unit standing there would be turned.
+double rumo(double x, double y, int32_t px, int32_t py);
 // Turns unit u toward (px, py) and makes that point its destination; `posicao` is left alone.
 void apontar(int32_t u, int32_t px, int32_t py);
 

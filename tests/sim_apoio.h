@@ -6,16 +6,8 @@
 
 namespace simteste {
 
-// One simulation step as the gameplay tick runs it: cycle, attributes, auras, units, objects,
-// effects.
-inline void passo() {
-    ciclotela = int16_t((ciclotela + 1) % 30);
-    for (int32_t u = 1; u <= MAXUNIDADES; u++) calculaatributos(u);
-    zeraauras();
-    atualizaunidades();
-    processaobjetos();
-    processaefeitos();
-}
+// One simulation step: the world's part of the gameplay tick, as the tick runs it.
+inline void passo() { simulamundo(); }
 
 inline void passos(int32_t n) {
     for (int32_t k = 0; k < n; k++) passo();

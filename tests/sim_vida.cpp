@@ -204,8 +204,9 @@ TEST_F(SimVida, PauseFreezesTimersCyclesAndMovementButFramesAreChosen) {
     unidades[o].envenenado = 10;
     unidades[o].ciclo = 3;
     unidades[o].desenho = 0;
-    pausa = true;
+    menu = 1;  // an open menu page freezes the world
     passos(5);
+    EXPECT_TRUE(pausa);
     EXPECT_EQ(unidades[o].paralisado, 10);
     EXPECT_EQ(unidades[o].envenenado, 10);
     EXPECT_DOUBLE_EQ(unidades[o].ciclo, 3);

@@ -2,9 +2,16 @@
 // every run, and the checks on the real boxes catch a blocked or miscounted layout.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "mapas/mapas.h"
 #include "mapas/verificador/verificador.h"
 #include "missions/missoes.h"
+#include "world/efeitos.h"
+#include "world/estado.h"
+#include "world/objetos.h"
+#include "world/unidades.h"
 
 namespace {
 
@@ -170,4 +177,40 @@ TEST(GeradorMapas, FactsTableMatchesTheMissions) {
     EXPECT_EQ(fichamapa(12).chefex, 19);
     EXPECT_EQ(fichamapa(10).baus.size(), 20u);
     EXPECT_EQ(fichamapa(4).baus.size(), 15u);
+}
+
+// The campaign player plans on what it reads: a plan leaves every table of the game, byte for
+// byte, as it found it (only the input handlers and the tick write them while it plays).
+TEST(VerificadorMapas, PlanningAWayWritesNothingIntoTheGame) {
+    montamissao(7, 1);
+    const int32_t h = slotheroi();
+    ASSERT_GT(h, 0);
+    auto copia = [](const auto& tabela) {
+        const auto* b = reinterpret_cast<const uint8_t*>(&tabela);
+        return std::vector<uint8_t>(b, b + sizeof(tabela));
+    };
+    const auto u = copia(unidades), o = copia(objetos), e = copia(efeitos);
+    const int32_t cx = camerax, cy = cameray, sel = select_;
+    // toward mission seven's farthest chest, along the way its written route takes
+    std::ifstream f(std::string(VORLANDO_GEN_DIR) + "/rotas.txt");
+    std::stringstream texto;
+    texto << f.rdbuf();
+    std::vector<Rota> rotas;
+    std::string why;
+    ASSERT_TRUE(lerotas(texto.str(), rotas, why)) << why;
+    PontoMapa longe{0, 0};
+    for (const Rota& r : rotas)
+        if (r.missao == 7 && r.pontos.size() >= 3) longe = r.pontos.back();
+    ASSERT_GT(longe.x, 0);
+    std::vector<PontoMapa> ida = planejacaminho(h, longe, 60);
+    std::vector<double> d = distanciasdecaminho(h, {longe, {int32_t(unidades[h].x) + 100, int32_t(unidades[h].y)}});
+    EXPECT_FALSE(ida.empty());  // there is a way, so the planner did its whole work
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_LT(d[1], d[0]);
+    EXPECT_TRUE(copia(unidades) == u);
+    EXPECT_TRUE(copia(objetos) == o);
+    EXPECT_TRUE(copia(efeitos) == e);
+    EXPECT_EQ(camerax, cx);
+    EXPECT_EQ(cameray, cy);
+    EXPECT_EQ(select_, sel);
 }

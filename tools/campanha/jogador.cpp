@@ -104,9 +104,6 @@ void Jogador::formagrupo() {
     e.tipo = EventoRoteiro::RELEASE;
     m.pendentes.push_back(e);
     m.passa();
-    grupo.clear();
-    for (int32_t u : bando())
-        if (unidades[u].grupo == 1) grupo.push_back(u);
 }
 
 void Jogador::selecionagrupo() {
@@ -577,7 +574,6 @@ bool Jogador::luta() {
         m.centra(posicao(e));
         m.clique(true, int32_t(std::lround(e.x)) - camerax, int32_t(std::lround(e.y)) - 6 - cameray);
         m.passa();
-        alvo = perto;
         atacouem = tiques;
     }
     caminho.clear();
@@ -736,7 +732,6 @@ void Jogador::anda() {
             m.centra(posicao(e));
             m.clique(true, int32_t(std::lround(e.x)) - camerax, int32_t(std::lround(e.y)) - 6 - cameray);
             m.passa();
-            alvo = g.slot;
             atacouem = tiques;
         }
         return;

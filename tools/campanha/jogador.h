@@ -43,9 +43,7 @@ private:
     int32_t ordenadoem = -1000;      // tick of the last move order
     int32_t parado = 0;
     int32_t aospesdesde = 0;          // since when the hero stands idle on the chest he is after              // ticks the hero has stood without reaching his point
-    int32_t alvo = 0;                // the enemy the band was last sent at
     int32_t atacouem = -1000;
-    std::vector<int32_t> grupo;      // the band as last stored in group 1
     int32_t falhas = 0;              // plans that found no way to the current goal
     int32_t perseguido = 0;          // the enemy chased since `perseguidoem` without a blow landing
     int32_t perseguidoem = 0;

@@ -28,13 +28,7 @@ double velocidadeplano = 1;
 // on a long leg down and to the right the small error of that turn carries it past its point, and a
 // unit that passes its point walks on.
 bool chegaemlinha(PontoMapa a, PontoMapa b) {
-    Unidade guardado = unidades[heroiplano];
-    Unidade& h = unidades[heroiplano];
-    h.x = a.x;
-    h.y = a.y;
-    apontar(heroiplano, b.x, b.y);
-    double dir = h.direcao, v = velocidadeplano, x = a.x, y = a.y;
-    unidades[heroiplano] = guardado;
+    double dir = rumo(a.x, a.y, b.x, b.y), v = velocidadeplano, x = a.x, y = a.y;
     int passos = int(std::hypot(double(b.x - a.x), double(b.y - a.y)) / v) + 3;
     for (int k = 0; k <= passos; k++) {
         if (std::hypot(x - b.x, y - b.y) <= 0.7 * v) return true;  // with room to spare: the real steps go by axes
