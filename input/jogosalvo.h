@@ -19,11 +19,16 @@ std::vector<std::string> linhassave();
 // Reads 19 lines of whole numbers (CR LF or LF); false for a missing, empty, signed, non-numeric or
 // absurdly long line, or fewer than 19 lines. `soma` receives line 19.
 bool lelinhassave(const std::string& texto, ValoresSave& v, int64_t& soma);
+// The values as the hero's record keeps them: the low 8 or 16 bits of each field.
+ValoresSave comoguardados(const ValoresSave& v);
+// Whether values as stored are what play can produce: a mission 1..12, items 0..34, and a hero
+// whose level (1..15), technique points and levels and attributes fit together.
+bool savejogavel(const ValoresSave& v);
+// The whole check of a save's text: 19 whole numbers, the check sum of the values as stored, a hero
+// play can have made. The values as stored in `v` when all of it holds; `v` untouched otherwise.
+bool lesave(const std::string& texto, ValoresSave& v);
 // Stores the values into `missao` and `heroisalvo`, keeping the low 8 or 16 bits of each field.
 void guardavalores(const ValoresSave& v);
-// Whether the stored values are what play can produce: a mission 1..12, items 0..34, and a hero
-// whose level (1..15), technique points and levels and attributes fit together.
-bool valoresjogaveis();
 
 // What the briefing shows for a moment after a save that worked.
 inline constexpr const char* JOGOSALVO = "JOGO SALVO.";

@@ -40,10 +40,19 @@ TEST_F(Save, NewHeroBeforeMissionTwoGivesTheKnownFile) {
 TEST_F(Save, SavingTwiceWritesTheSameFile) {
     heroisalvo.itens[2] = 17;
     heroisalvo.experiencia = 420;
-    salvajogo();
-    std::string a = leituracompleta((pasta.caminho / ARQUIVOSAVE).string());
-    salvajogo();
-    EXPECT_EQ(leituracompleta((pasta.caminho / ARQUIVOSAVE).string()), a);
+    const std::string caminho = (pasta.caminho / ARQUIVOSAVE).string();
+    ASSERT_TRUE(salvajogo());
+    std::string a = leituracompleta(caminho);
+    // the file holds this hero: experience on line 3, the item on line 15, and their weights in the sum
+    std::vector<std::string> esperado = novo;
+    esperado[2] = "420";
+    esperado[14] = "17";
+    esperado[18] = std::to_string(84 + 420 + 3 * 17);
+    EXPECT_EQ(a, arquivo(esperado));
+    // the second save writes the file again (it was taken away), byte for byte the same
+    std::filesystem::remove(caminho);
+    ASSERT_TRUE(salvajogo());
+    EXPECT_EQ(leituracompleta(caminho), a);
 }
 
 TEST_F(Save, LoadingReadsTheHeroAndGoesToTheBriefing) {
@@ -87,9 +96,12 @@ TEST_F(Save, AnySingleChangeWithoutFixingTheSumGivesTheErrorScreen) {
         pasta.escreve(ARQUIVOSAVE, arquivo(l));
         tela = 3;
         erro.clear();
+        const ValoresSave antes = valoressalvos();
         carregajogo();
         EXPECT_EQ(tela, 10) << "line " << i + 1;
         EXPECT_EQ(erro, "Arquivo  Vorlandocraft.sav  inválido.") << "line " << i + 1;
+        // a refused file leaves the hero and the mission as they were
+        EXPECT_EQ(valoressalvos(), antes) << "line " << i + 1;
     }
 }
 

@@ -1,6 +1,7 @@
 // The panel, a menu box and the defeat box drawn with the game's own built-in pictures; the frames
 // go to the review folder.
 #include <filesystem>
+#include <vector>
 
 #include "render/interface.h"
 #include "render_apoio.h"
@@ -39,21 +40,44 @@ TEST_F(PainelReal, HeroPanelWithItemsAndATooltip) {
     int32_t h = poeunidade(9, 1300, 1300);
     select_ = uint8_t(h);
     Unidade& a = unidades[h];
-    a.itens[0] = 25;
-    a.itens[1] = 9;
-    a.itens[4] = 17;
     a.experiencia = 120;
     a.experienciaprox = 300;
     a.invisivel = 900;
     a.forcabonus = 5;
-    mousex = 540;
-    mousey = 500;
     dinheiro = 1234;
     comidausada = 7;
     comidamax = 12;
-    limpabotoes();
-    desenhaborda();
-    desenhaemblemaheroi();
+    // the same panel drawn over the same ground, with the pointer at (x, y)
+    auto desenha = [](int32_t x, int32_t y) {
+        mousex = x;
+        mousey = y;
+        FillRect(Cor{40, 90, 40}, 0, 0, 800, 600);
+        limpabotoes();
+        desenhaborda();
+        desenhaemblemaheroi();
+        return std::vector<uint32_t>(&backbuffer[0][0], &backbuffer[0][0] + LARGURATELA * ALTURATELA);
+    };
+    auto mesmo = [](const std::vector<uint32_t>& p, const std::vector<uint32_t>& q, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+        for (int32_t y = y0; y < y1; y++)
+            for (int32_t x = x0; x < x1; x++)
+                if (p[size_t(y * LARGURATELA + x)] != q[size_t(y * LARGURATELA + x)]) return false;
+        return true;
+    };
+    const std::vector<uint32_t> vazio = desenha(540, 500);  // no item: the pointer over an empty slot 1
+    a.itens[0] = 25;
+    a.itens[1] = 9;
+    a.itens[4] = 17;
+    const std::vector<uint32_t> longe = desenha(300, 200);  // items, the pointer on the play field
+    const std::vector<uint32_t> dica = desenha(540, 500);   // items, the pointer over slot 1
+    // the carried items show in their own slots, and only there (the middle of each slot)
+    for (int32_t i = 0; i < 6; i++) {
+        bool tem = a.itens[i] != 0;
+        const int32_t x = CELULAITEM[i][0], y = CELULAITEM[i][1];
+        EXPECT_EQ(mesmo(vazio, longe, x + 6, y + 6, x + 30, y + 30), !tem) << "slot " << i + 1;
+    }
+    // the tooltip of the item under the pointer, above the panel; none with the pointer elsewhere
+    EXPECT_TRUE(mesmo(vazio, longe, 560, 360, 800, 460));
+    EXPECT_FALSE(mesmo(longe, dica, 570, 368, 800, 450));
     EXPECT_GT(botoes[1].comando, 0);
     guarda("heroi.png");
 }
