@@ -2,7 +2,10 @@
 // requests; the next tick draws the result.
 #include "input/mouse.h"
 
+#include <algorithm>
+
 #include "input/cliques.h"
+#include "media/media.h"
 
 int32_t mousex, mousey;
 bool botaoesquerdo, botaodireito, arrastando;
@@ -14,22 +17,25 @@ bool mouseflag;
 uint16_t custopendente;
 Cor corcorrente;
 
-void DXDraw1MouseMove(int32_t x, int32_t y) {
-    mousex = x;
-    mousey = y;
+namespace {
+// The pointer is always on the screen, whoever hands the event in: the window delivers 0..799 x 0..599.
+void guardaponteiro(int32_t x, int32_t y) {
+    mousex = std::clamp(x, 0, LARGURATELA - 1);
+    mousey = std::clamp(y, 0, ALTURATELA - 1);
 }
+}  // namespace
+
+void DXDraw1MouseMove(int32_t x, int32_t y) { guardaponteiro(x, y); }
 
 // A press comes where the pointer last moved; the position is kept first so that a press without
 // a move before it (a scripted one) still lands where it says.
 void DXDraw1MouseDown(BotaoMouse botao, int32_t x, int32_t y) {
-    mousex = x;
-    mousey = y;
+    guardaponteiro(x, y);
     if (botao == BOTAOESQUERDO) cliqueesquerdo();
     else if (botao == BOTAODIREITO) cliquedireito();
 }
 
 void DXDraw1MouseUp(BotaoMouse, int32_t x, int32_t y) {
-    mousex = x;
-    mousey = y;
+    guardaponteiro(x, y);
     soltabotao();
 }

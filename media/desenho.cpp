@@ -34,6 +34,8 @@ void DrawItem(const ImageList& list, int32_t index, int32_t x, int32_t y) {
     const ImageItem* it = usable(list, index);
     if (!it) return;
     const Bitmap& b = it->picture;
+    // wholly off the screen (however far: the sums are taken wide) draws nothing
+    if (x >= LARGURATELA || y >= ALTURATELA || int64_t(x) + b.width <= 0 || int64_t(y) + b.height <= 0) return;
     if (!it->restored) RestoreItem(const_cast<ImageItem&>(*it));
     int32_t y0 = std::max(0, -y), y1 = std::min(b.height, ALTURATELA - y);
     for (int32_t sy = y0; sy < y1; sy++) {

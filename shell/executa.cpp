@@ -4,8 +4,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "input/mouse.h"
 #include "input/teclado.h"
@@ -28,15 +26,6 @@ void ligamanipuladores() {
     manipuladores.mousemove = DXDraw1MouseMove;
 }
 
-bool letexto(const std::string& caminho, std::string& texto) {
-    std::ifstream f(caminho, std::ios::binary);
-    if (!f) return false;
-    std::stringstream ss;
-    ss << f.rdbuf();
-    texto = ss.str();
-    return true;
-}
-
 // What a run starts from and the input it is given.
 struct Partida {
     Gravacao g;            // seed, mission, full screen, files: the recording's, or this run's own
@@ -57,8 +46,8 @@ bool preparapartida(const Opcoes& o, Partida& p) {
                                : uint64_t(std::chrono::system_clock::now().time_since_epoch().count()) & INT64_MAX;
     std::string texto, porque;
     if (!o.reproduz.empty()) {
-        if (!letexto(o.reproduz, texto)) {
-            std::fprintf(stderr, "vorlandocraft: gravação %s não encontrada\n", o.reproduz.c_str());
+        if (!learquivoroteiro(o.reproduz, texto, porque)) {
+            std::fprintf(stderr, "vorlandocraft: gravação %s: %s\n", o.reproduz.c_str(), porque.c_str());
             return false;
         }
         if (!legravacao(texto, p.g, porque)) {
@@ -74,8 +63,8 @@ bool preparapartida(const Opcoes& o, Partida& p) {
             std::fprintf(stderr, "vorlandocraft: aviso: a partida foi gravada com [%s] na pasta, aqui há [%s]; "
                                  "a repetição pode divergir\n", p.g.arquivos.c_str(), aqui.c_str());
     } else if (!o.roteiro.empty() && o.roteiro != "-") {
-        if (!letexto(o.roteiro, texto)) {
-            std::fprintf(stderr, "vorlandocraft: roteiro %s não encontrado\n", o.roteiro.c_str());
+        if (!learquivoroteiro(o.roteiro, texto, porque)) {
+            std::fprintf(stderr, "vorlandocraft: roteiro %s: %s\n", o.roteiro.c_str(), porque.c_str());
             return false;
         }
         if (!leroteiro(texto, p.eventos, porque)) {

@@ -2,7 +2,6 @@
 #include "shell/gravacao.h"
 
 #include <cstdio>
-#include <sstream>
 
 #include "media/media.h"
 #include "shell/shell.h"
@@ -70,32 +69,4 @@ void encerragravacao(int32_t fim) {
     std::fprintf(arquivo, "# fim %d\n", int(fim));
     std::fclose(arquivo);
     arquivo = nullptr;
-}
-
-bool legravacao(const std::string& texto, Gravacao& g, std::string& porque) {
-    if (!leroteiro(texto, g.eventos, porque)) return false;
-    std::istringstream in(texto);
-    std::string l;
-    bool temsemente = false;
-    while (std::getline(in, l)) {
-        if (!l.empty() && l.back() == '\r') l.pop_back();
-        std::istringstream c(l);
-        std::string cerquilha, chave;
-        if (!(c >> cerquilha >> chave) || cerquilha != "#") continue;
-        if (chave == "semente") temsemente = bool(c >> g.semente);
-        else if (chave == "missao") c >> g.missao;
-        else if (chave == "telacheia") { int v = 0; c >> v; g.telacheia = v != 0; }
-        else if (chave == "arquivos") std::getline(c >> std::ws, g.arquivos);
-        else if (chave == "fim") c >> g.fim;
-    }
-    if (!temsemente) {
-        porque = "não é uma partida gravada (falta a linha \"# semente\")";
-        return false;
-    }
-    if (g.missao < 0 || g.missao > 12) {
-        porque = "missão " + std::to_string(g.missao) + " fora de 1..12";
-        return false;
-    }
-    if (g.fim <= 0) g.fim = g.eventos.empty() ? 0 : g.eventos.back().tique;
-    return true;
 }

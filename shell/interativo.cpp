@@ -17,6 +17,9 @@
 
 namespace {
 
+// events queued and not yet run: a bound as a script file has one
+constexpr size_t MAXPENDENTES = 1000000;
+
 void responde(const std::string& s) {
     std::fputs((s + "\n").c_str(), stdout);
     std::fflush(stdout);
@@ -69,7 +72,7 @@ struct Sessao {
 
     void passo(const std::string& arg) {
         int64_t n = 0;
-        if (!inteiro(arg, n) || n < 0 || n > 100000000) return responde("erro step espera um número de tiques: " + arg);
+        if (!inteiro(arg, n) || n < 0 || n > MAXTIQUES) return responde("erro step espera um número de tiques: " + trechodalinha(arg));
         std::string falha;
         for (int64_t k = 0; k < n && !acabou(); k++) {
             std::string f = tique();
@@ -81,13 +84,16 @@ struct Sessao {
     void foto(const std::string& arg) {
         size_t eq = arg.find('=');
         int64_t quando = 0;
-        if (eq != std::string::npos && eq > 0 && eq + 1 < arg.size() && inteiro(arg.substr(0, eq), quando)) {
+        if (arg.empty()) return responde("erro shot espera um arquivo");
+        if (eq != std::string::npos) {
+            // "T=PATH", or a bad one: a file named after a mistyped line is never written
+            if (eq == 0 || eq + 1 >= arg.size() || !inteiro(arg.substr(0, eq), quando) || quando < 0 || quando > MAXTIQUES)
+                return responde("erro shot espera ARQUIVO ou TIQUE=ARQUIVO: " + trechodalinha(arg));
             if (quando <= t) return responde("erro o tique " + std::to_string(quando) + " já passou");
-            fotos.emplace_back(int32_t(std::min<int64_t>(quando, INT32_MAX)), arg.substr(eq + 1));
+            fotos.emplace_back(int32_t(quando), arg.substr(eq + 1));
             return responde("ok");
         }
         std::string porque;
-        if (arg.empty()) return responde("erro shot espera um arquivo");
         responde(SaveScreenshot(arg, porque) ? "ok" : "erro não foi possível gravar " + arg + ": " + porque);
     }
 
@@ -115,8 +121,9 @@ int rodainterativo(const Opcoes& o, int32_t& t) {
         std::string comando = linha.substr(0, esp), arg = esp == std::string::npos ? "" : apara(linha.substr(esp));
         if (comando[0] >= '0' && comando[0] <= '9') {
             EventoRoteiro e;
-            if (leevento(linha, e)) s.pendentes.push_back(e);
-            else responde("erro evento inválido: " + linha);
+            if (s.pendentes.size() >= MAXPENDENTES) responde("erro eventos pendentes demais: rode step");
+            else if (leevento(linha, e)) s.pendentes.push_back(e);
+            else responde("erro evento inválido: " + trechodalinha(linha));
         } else if (comando == "step") {
             s.passo(arg);
         } else if (comando == "dump") {
@@ -126,7 +133,7 @@ int rodainterativo(const Opcoes& o, int32_t& t) {
         } else if (comando == "quit") {
             break;
         } else {
-            responde("erro comando desconhecido: " + comando);
+            responde("erro comando desconhecido: " + trechodalinha(comando));
         }
         if (s.acabou()) {
             responde("fim " + std::to_string(t));  // the game ended (its exit request, or --ticks)

@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "shell/roteiro.h"
+
 const char* const ajudaopcoes =
     "uso: vorlandocraft [--seed S] [--scale K] [--fullscreen] [--mission N] [--record ARQ] [--replay ARQ]\n"
     "                   [--ticks N] [--shot T=ARQ.png]... [--state T=ARQ.json]...\n"
@@ -18,7 +20,7 @@ static bool numero(const std::string& s, int64_t& v, int64_t minimo, int64_t max
 static bool tiqueearquivo(const std::string& s, std::pair<int32_t, std::string>& out) {
     size_t eq = s.find('=');
     int64_t t = 0;
-    if (eq == std::string::npos || eq + 1 >= s.size() || !numero(s.substr(0, eq), t, 0, 100000000)) return false;
+    if (eq == std::string::npos || eq + 1 >= s.size() || !numero(s.substr(0, eq), t, 0, MAXTIQUES)) return false;
     out = {int32_t(t), s.substr(eq + 1)};
     return true;
 }
@@ -35,7 +37,7 @@ bool leopcoes(const std::vector<std::string>& args, Opcoes& o, std::string& porq
         };
         if (a == "--headless") o.headless = true;
         else if (a == "--fullscreen") o.telacheia = true;
-        else if (a == "--ticks") { if (!temvalor || !numero(v, n, 0, 100000000)) return falta("um número de tiques"); o.ticks = int32_t(n); o.temticks = true; i++; }
+        else if (a == "--ticks") { if (!temvalor || !numero(v, n, 0, MAXTIQUES)) return falta("um número de tiques"); o.ticks = int32_t(n); o.temticks = true; i++; }
         else if (a == "--seed") { if (!temvalor || !numero(v, n, 0, INT64_MAX)) return falta("uma semente numérica"); o.semente = uint64_t(n); o.temsemente = true; i++; }
         else if (a == "--scale") { if (!temvalor || !numero(v, n, 1, 8)) return falta("uma escala de 1 a 8"); o.escala = int32_t(n); i++; }
         else if (a == "--mission") { if (!temvalor || !numero(v, n, 1, 12)) return falta("uma missão de 1 a 12"); o.missao = int32_t(n); i++; }

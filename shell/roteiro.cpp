@@ -2,28 +2,93 @@
 #include "shell/roteiro.h"
 
 #include <algorithm>
+#include <charconv>
+#include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "media/media.h"
+
+namespace {
+
+// The next word of the line as a whole number within [minimo, maximo].
+bool numero(std::istringstream& in, int32_t& v, int32_t minimo, int32_t maximo) {
+    std::string w;
+    if (!(in >> w)) return false;
+    int64_t n = 0;
+    auto [p, ec] = std::from_chars(w.data(), w.data() + w.size(), n);
+    if (ec != std::errc() || p != w.data() + w.size() || n < minimo || n > maximo) return false;
+    v = int32_t(n);
+    return true;
+}
+
+// A point the window can deliver: on the 800 x 600 screen.
+bool ponto(std::istringstream& in, EventoRoteiro& e) {
+    return numero(in, e.x, 0, LARGURATELA - 1) && numero(in, e.y, 0, ALTURATELA - 1);
+}
+
+}  // namespace
 
 bool leevento(const std::string& l, EventoRoteiro& e) {
     std::istringstream in(l);
     std::string verbo, botao, sobra;
-    if (!(in >> e.tique >> verbo) || e.tique < 1) return false;
+    if (!numero(in, e.tique, 1, MAXTIQUES) || !(in >> verbo)) return false;
     if (verbo == "move") {
         e.tipo = EventoRoteiro::MOVE;
-        if (!(in >> e.x >> e.y)) return false;
+        if (!ponto(in, e)) return false;
     } else if (verbo == "down" || verbo == "up") {
         e.tipo = verbo == "down" ? EventoRoteiro::DOWN : EventoRoteiro::UP;
-        if (!(in >> botao >> e.x >> e.y) || (botao != "left" && botao != "right")) return false;
+        if (!(in >> botao) || (botao != "left" && botao != "right") || !ponto(in, e)) return false;
         e.direito = botao == "right";
     } else if (verbo == "press" || verbo == "release") {
         e.tipo = verbo == "press" ? EventoRoteiro::PRESS : EventoRoteiro::RELEASE;
-        if (!(in >> e.tecla) || e.tecla < 1 || e.tecla > 255) return false;
+        if (!numero(in, e.tecla, 1, 255)) return false;
     } else {
         return false;
     }
     return !(in >> sobra);  // nothing may follow
+}
+
+std::string trechodalinha(const std::string& l, size_t n) {
+    std::string s;
+    for (size_t i = 0; i < l.size() && i < n; i++) s += l[i] >= 32 && l[i] < 127 ? l[i] : '?';
+    if (l.size() > n) s += "...";
+    return s;
+}
+
+bool learquivoroteiro(const std::string& caminho, std::string& texto, std::string& porque) {
+    struct stat st {};
+    if (stat(caminho.c_str(), &st) != 0) {
+        porque = "não encontrado";
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        porque = "não é um arquivo";
+        return false;
+    }
+    if (uint64_t(st.st_size) > MAXROTEIRO) {
+        porque = "grande demais (mais de " + std::to_string(MAXROTEIRO >> 20) + " MB)";
+        return false;
+    }
+    std::ifstream f(caminho, std::ios::binary);
+    if (!f) {
+        porque = "não pôde ser lido";
+        return false;
+    }
+    // read in pieces up to one byte past the bound: a file that grew since it was measured is still refused
+    texto.clear();
+    std::string pedaco(1u << 20, '\0');
+    while (texto.size() <= MAXROTEIRO && f.read(pedaco.data(), std::streamsize(pedaco.size())).gcount() > 0)
+        texto.append(pedaco.data(), size_t(f.gcount()));
+    if (f.bad()) {
+        porque = "não pôde ser lido";
+        return false;
+    }
+    if (texto.size() > MAXROTEIRO) {
+        porque = "grande demais (mais de " + std::to_string(MAXROTEIRO >> 20) + " MB)";
+        return false;
+    }
+    return true;
 }
 
 std::string linhaevento(const EventoRoteiro& e) {
@@ -49,7 +114,7 @@ bool leroteiro(const std::string& texto, std::vector<EventoRoteiro>& eventos, st
         if (p == std::string::npos || l[p] == '#') continue;
         EventoRoteiro e;
         if (!leevento(l, e)) {
-            porque = "linha " + std::to_string(n) + " do roteiro inválida: " + l;
+            porque = "linha " + std::to_string(n) + " do roteiro inválida: " + trechodalinha(l);
             return false;
         }
         eventos.push_back(e);

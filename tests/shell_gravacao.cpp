@@ -2,6 +2,9 @@
 // scrolling, the menu, a group) are recorded, and the recording alone gives the same frames and state.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <vector>
+
 #include "apoio.h"
 
 namespace {
@@ -67,4 +70,43 @@ TEST_F(Gravacao, AReplayRefusesASeedAndABadFile) {
     EXPECT_NE(saida.find("--replay"), std::string::npos) << saida;
     EXPECT_EQ(rodajogo(pasta.caminho.string(), "--headless --replay ruim.txt", &saida), 2);
     EXPECT_NE(saida.find("# semente"), std::string::npos) << saida;
+}
+
+// Recordings come attached to bug reports and scripts from other programs: whatever they hold, the
+// run stops before its first tick with exit code 2 and one short, printable line naming the fault.
+TEST_F(Gravacao, HostileRecordingsAndScriptsGetOneShortLineAndExitTwo) {
+    const std::string lixo = "7 \x01\x02\xff muito lixo " + std::string(5000, 'x') + "\n";
+    const std::vector<std::pair<std::string, std::string>> casos = {
+        {"5 move 0 -2147483648\n", "linha 1"},
+        {"# semente 1\n3 down left 10 10\n4 move 2147483647 5\n5 up left 10 10\n", "linha 3"},
+        {"# semente 1\n1 move 800 10\n", "linha 2"},
+        {"# semente 1\n# fim 2147483648\n", "# fim"},
+        {"# semente 1\n2147483647 press 65\n", "linha 2"},
+        {"# semente -1\n1 press 65\n", "# semente"},
+        {"# semente abc\n", "# semente"},
+        {"# semente 1\n" + lixo, "linha 2"},
+    };
+    for (size_t i = 0; i < casos.size(); i++) {
+        const std::string arquivo = "h" + std::to_string(i) + ".txt";
+        pasta.escreve(arquivo, casos[i].first);
+        for (const std::string& modo : {"--replay ", "--ticks 3 --input "}) {
+            // the script reader takes no header: its cases are the event lines
+            if (modo[2] == 't' && casos[i].second[0] == '#') continue;
+            std::string saida;
+            EXPECT_EQ(rodajogo(pasta.caminho.string(), "--headless " + modo + arquivo, &saida), 2) << i << modo << saida;
+            EXPECT_NE(saida.find(casos[i].second), std::string::npos) << i << modo << saida;
+            EXPECT_EQ(saida.find('\n'), saida.size() - 1) << i << modo << "one line: " << saida;
+            EXPECT_LT(saida.size(), 200u) << i << modo << saida;
+            for (unsigned char c : saida) EXPECT_TRUE(c >= 32 || c == '\n') << i << modo << saida;
+        }
+    }
+    // a folder, and a file past the size bound (sparse: nothing is written to make it)
+    std::filesystem::create_directory(pasta.caminho / "pasta.txt");
+    std::filesystem::resize_file(pasta.caminho / "h0.txt", (64u << 20) + 1);
+    for (const std::string& arquivo : {"pasta.txt", "h0.txt"}) {
+        std::string saida;
+        EXPECT_EQ(rodajogo(pasta.caminho.string(), "--headless --replay " + arquivo, &saida), 2) << saida;
+        EXPECT_EQ(saida.find("# semente"), std::string::npos) << saida;
+        EXPECT_EQ(saida.find('\n'), saida.size() - 1) << saida;
+    }
 }

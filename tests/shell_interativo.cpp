@@ -1,6 +1,8 @@
 // The runner driven through a pipe (--input -): events and commands interleaved, one answer per
 // command, bad lines answered and survived; what it records replays to the same state.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -80,6 +82,11 @@ TEST(Interativo, StepsDumpsShotsAndErrorsThroughAPipe) {
     EXPECT_EQ(p.pede("step muitos"), "erro step espera um número de tiques: muitos");
     EXPECT_EQ(p.pede("shot 2=" + em("velha.png")), "erro o tique 2 já passou");
     EXPECT_EQ(p.pede("dump /nao/existe/a.json"), "erro não foi possível gravar /nao/existe/a.json");
+    // off the screen, past the longest run, a mistyped picture: refused, and nothing is written
+    EXPECT_EQ(p.pede("5 move 0 -2147483648"), "erro evento inválido: 5 move 0 -2147483648");
+    EXPECT_EQ(p.pede("2147483647 press 65"), "erro evento inválido: 2147483647 press 65");
+    EXPECT_EQ(p.pede("shot ="), "erro shot espera ARQUIVO ou TIQUE=ARQUIVO: =");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(VORLANDO_GAME_DIR) / "="));
     // a picture after tick 6, one now; an event stamped with a tick already run comes before the next
     EXPECT_EQ(p.pede("shot 6=" + em("seis.png")), "ok");
     EXPECT_EQ(p.pede("step 3"), "ok 6");

@@ -1,0 +1,58 @@
+// Reading a recording back: its header of "#" lines and its events. Recordings come attached to bug
+// reports, so nothing in them is trusted: every header value is checked as the command line checks it.
+#include <charconv>
+#include <sstream>
+
+#include "shell/gravacao.h"
+
+namespace {
+
+bool inteiro(const std::string& s, int64_t& v, int64_t minimo, int64_t maximo) {
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    return ec == std::errc() && p == s.data() + s.size() && v >= minimo && v <= maximo;
+}
+
+}  // namespace
+
+bool legravacao(const std::string& texto, Gravacao& g, std::string& porque) {
+    if (!leroteiro(texto, g.eventos, porque)) return false;
+    std::istringstream in(texto);
+    std::string l;
+    bool temsemente = false;
+    for (int32_t n = 1; std::getline(in, l); n++) {
+        if (!l.empty() && l.back() == '\r') l.pop_back();
+        std::istringstream c(l);
+        std::string cerquilha, chave, valor, sobra;
+        if (!(c >> cerquilha >> chave) || cerquilha != "#") continue;
+        auto ruim = [&](const std::string& forma) {
+            porque = "linha " + std::to_string(n) + ": \"# " + chave + "\" espera " + forma + ": " + trechodalinha(l);
+            return false;
+        };
+        int64_t v = 0;
+        bool umvalor = bool(c >> valor) && !(c >> sobra);
+        if (chave == "semente") {
+            if (!umvalor || !inteiro(valor, v, 0, INT64_MAX)) return ruim("uma semente de 0 a 9223372036854775807");
+            g.semente = uint64_t(v);
+            temsemente = true;
+        } else if (chave == "missao") {
+            if (!umvalor || !inteiro(valor, v, 0, 12)) return ruim("uma missão de 0 a 12");
+            g.missao = int32_t(v);
+        } else if (chave == "telacheia") {
+            if (!umvalor || !inteiro(valor, v, 0, 1)) return ruim("0 ou 1");
+            g.telacheia = v != 0;
+        } else if (chave == "fim") {
+            if (!umvalor || !inteiro(valor, v, 0, MAXTIQUES)) return ruim("um tique de 0 a " + std::to_string(MAXTIQUES));
+            g.fim = int32_t(v);
+        } else if (chave == "arquivos") {
+            std::string resto = l.substr(l.find("arquivos") + 8);
+            size_t a = resto.find_first_not_of(" \t");
+            g.arquivos = a == std::string::npos ? "" : trechodalinha(resto.substr(a), 200);
+        }
+    }
+    if (!temsemente) {
+        porque = "não é uma partida gravada (falta a linha \"# semente\")";
+        return false;
+    }
+    if (g.fim <= 0) g.fim = g.eventos.empty() ? 0 : g.eventos.back().tique;
+    return true;
+}
