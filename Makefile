@@ -1,6 +1,9 @@
 # Vorlandocraft: the two commands of the README.
 #   make play   install what is missing, build, generate the content, start the game
-#   make test   the same set-up with sanitizers, then every test
+#   make test   the same set-up, then every test: the long scenarios on an optimised tree with UBSan
+#               (build/longo), the rest under AddressSanitizer and UBSan (build/test), the fuzz targets
+#               over their seeds and for a short while (build/fuzz, clang's libFuzzer)
+#   make fuzz   the fuzz targets for FUZZ_SECONDS each (default 600), corpora kept in build/fuzz/corpus
 #   make bench  optimised build, then the benchmarks
 #   make campaign  optimised build, then the scripted player through the campaign at seeds 1, 2, 3
 
@@ -8,10 +11,13 @@ PACKAGES = build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libsdl
            libsdl2-image-dev libcairo2-dev libgtest-dev libbenchmark-dev fonts-texgyre espeak-ng
 # for the real-window test and the window benchmark: a virtual X server, X events, window pictures,
 # a window manager
-TESTPACKAGES = xvfb xdotool x11-utils imagemagick openbox
+# clang and its libFuzzer for the fuzz targets
+TESTPACKAGES = xvfb xdotool x11-utils imagemagick openbox clang libclang-rt-dev
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 600
+FUZZ_TARGETS = save gravacao gmb wav
 
-.PHONY: play test bench campaign deps deps-test build build-test clean
+.PHONY: play test bench campaign fuzz deps deps-test build build-test build-longo fuzz-build clean
 
 deps: PACOTES = $(PACKAGES)
 deps-test: PACOTES = $(PACKAGES) $(TESTPACKAGES)
@@ -33,22 +39,41 @@ play: build
 	cd build/game && ../vorlandocraft $(ARGS)
 
 build-test: deps-test
-	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVORLANDO_SANITIZE=ON
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVORLANDO_SANITIZE=ON -DVORLANDO_TESTES=curtos
 	cmake --build build/test -j $(JOBS)
 
-test: build-test
-	cd build/test && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+# optimised, with assertions and UBSan: the long scenarios
+build-longo: deps-test
+	cmake -S . -B build/longo -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-O2 -DVORLANDO_UBSAN=ON \
+	  -DVORLANDO_TESTES=longos
+	cmake --build build/longo -j $(JOBS)
 
-bench: deps-test build
-	./build/bench/vorlando_bench
+fuzz-build: deps-test
+	cmake -S tests/fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build/fuzz -j $(JOBS)
 
-# the scripted player plays the whole campaign at seeds 1, 2 and 3 and prints each table; the
-# recordings of every mission stay in build/campanha/sementeN/partidas
-campaign: build
-	@for s in 1 2 3; do \
-	  rm -rf build/campanha/semente$$s; \
-	  ./build/tools/campanha/joga_campanha --pasta build/campanha/semente$$s --semente $$s \
-	    --conteudo build/game --rotas build/gen/rotas.txt || exit 1; \
+# The long scenarios start as soon as their tree is built and run while the sanitized tree builds;
+# the other tests follow. Both ctest summaries are printed, the long ones last, and a failure in
+# either fails the run.
+test: deps-test
+	@$(MAKE) --no-print-directory build-longo
+	@rm -f build/longo.rc; ( cd build/longo && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+	  ctest --output-on-failure -j $(JOBS) -L longo > ../longo.log 2>&1; echo $$? > ../longo.rc ) & \
+	$(MAKE) --no-print-directory build-test fuzz-build && \
+	( cd build/test && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS) -LE longo ); \
+	rc=$$?; wait; echo "--- testes longos (build/longo)"; cat build/longo.log; \
+	[ "$$rc" = 0 ] && [ "$$(cat build/longo.rc)" = 0 ]
+
+fuzz: fuzz-build
+	@for a in $(FUZZ_TARGETS); do \
+	  mkdir -p build/fuzz/corpus/$$a build/fuzz/achados/$$a; \
+	  echo "--- fuzz_$$a por $(FUZZ_SECONDS) s"; \
+	  ./build/fuzz/fuzz_$$a -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
+	    -artifact_prefix=build/fuzz/achados/$$a/ build/fuzz/corpus/$$a tests/fuzz/sementes/$$a \
+	    > build/fuzz/$$a.log 2>&1; r=$$?; \
+	  grep -E '^(#[0-9]+ +DONE|stat::|==[0-9]+==ERROR|SUMMARY)' build/fuzz/$$a.log; \
+	  echo "corpus: $$(ls build/fuzz/corpus/$$a | wc -l) entradas"; \
+	  [ $$r = 0 ] || { echo "fuzz_$$a achou uma falha: build/fuzz/achados/$$a"; exit 1; }; \
 	done
 
 clean:
