@@ -14,7 +14,7 @@
 
 void telajogo() {
     if (avancaciclo(30)) ciclotela = 0;               // 1. the cycle, first of all
-    pausa = menu != 0 || derrotado;                    // 2. a menu or a defeat freezes the world
+    pausa = menu != 0 || derrotado || pausajogador;    // 2. a menu, a defeat or Pause freezes the world
     servepedidos();                                    // 3.-5. voice, sound effect, music
     calculacomida();                                   // 6.-7. food supply and food in use
     for (int32_t u = 1; u <= MAXUNIDADES; u++)         // 8. attributes of every slot
@@ -41,6 +41,7 @@ void telajogo() {
     verificamissao();                                  // 26. the objective and "FINALIZAR"
     desenhaemblemaheroi();                             // 27. the hero badge
     vermensagem();                                     // 28. message lines,
+    avisopausa();                                      //     the pause line,
     desenhatelamenu();                                 //     options menu and every control
     rolagemborda();                                    // 29. the screen edges scroll
     rolagemteclado();                                  // 30. so do the arrow keys
@@ -49,7 +50,7 @@ void telajogo() {
 
 void simulamundo() {
     if (avancaciclo(30)) ciclotela = 0;               // the cycle, first of all
-    pausa = menu != 0 || derrotado;                    // a menu or a defeat freezes the world
+    pausa = menu != 0 || derrotado || pausajogador;    // a menu, a defeat or Pause freezes the world
     calculacomida();                                   // food supply and food in use
     for (int32_t u = 1; u <= MAXUNIDADES; u++)         // attributes of every slot
         calculaatributos(u);
