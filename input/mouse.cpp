@@ -13,6 +13,8 @@ uint8_t marcax, marcay;
 bool mouseflag;
 uint16_t custopendente;
 Cor corcorrente;
+bool ponteirofora;
+uint8_t selecaotipo;
 
 void DXDraw1MouseMove(int32_t x, int32_t y) {
     mousex = x;
@@ -33,3 +35,6 @@ void DXDraw1MouseUp(BotaoMouse, int32_t x, int32_t y) {
     mousey = y;
     soltabotao();
 }
+
+// The pointer's last position stays where it left; only the edge scrolling needs to know.
+void DXDraw1MouseInside(bool dentro) { ponteirofora = !dentro; }
