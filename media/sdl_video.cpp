@@ -165,8 +165,13 @@ struct Sdl : Plataforma {
 // (only when its size was not asked for) and centred with its frame. Nothing when the frame's size
 // is unknown (no window manager, or one that does not say).
 void cabecomamoldura(const SDL_Rect& area, bool encolhe) {
+    // the manager tells the frame's size a moment after the window shows: a short wait for it
     int topo = 0, esquerda = 0, base = 0, direita = 0;
-    if (SDL_GetWindowBordersSize(janela, &topo, &esquerda, &base, &direita) != 0) return;
+    for (int vez = 0; vez < 20 && topo + esquerda + base + direita == 0; vez++) {
+        SDL_PumpEvents();
+        if (SDL_GetWindowBordersSize(janela, &topo, &esquerda, &base, &direita) != 0) topo = esquerda = base = direita = 0;
+        if (topo + esquerda + base + direita == 0) SDL_Delay(25);
+    }
     if (topo + esquerda + base + direita == 0) return;
     int livrel = area.w - esquerda - direita, livrea = area.h - topo - base;
     int w = 0, h = 0;
