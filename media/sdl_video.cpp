@@ -1,7 +1,8 @@
 // SDL back end, the picture: a borderless (or, when asked, framed) window the largest 4:3 size that
 // fits the usable desktop (or a whole multiple asked for), the frame scaled sharp by the program
-// itself into the window's own surface, and full screen letterboxed with the pointer held inside. Scaling here rather than through a renderer keeps the
-// picture the same on every machine and costs little where OpenGL is done in software.
+// itself into the window's own surface, and full screen letterboxed with the pointer held inside.
+// Scaling here rather than through a renderer keeps the picture the same on every machine and costs
+// little where OpenGL is done in software.
 #include <SDL2/SDL.h>
 
 #include <algorithm>
@@ -169,7 +170,8 @@ void cabecomamoldura(const SDL_Rect& area, bool encolhe) {
     int topo = 0, esquerda = 0, base = 0, direita = 0;
     for (int vez = 0; vez < 20 && topo + esquerda + base + direita == 0; vez++) {
         SDL_PumpEvents();
-        if (SDL_GetWindowBordersSize(janela, &topo, &esquerda, &base, &direita) != 0) topo = esquerda = base = direita = 0;
+        if (SDL_GetWindowBordersSize(janela, &topo, &esquerda, &base, &direita) != 0)
+            topo = esquerda = base = direita = 0;
         if (topo + esquerda + base + direita == 0) SDL_Delay(25);
     }
     if (topo + esquerda + base + direita == 0) return;

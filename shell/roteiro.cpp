@@ -18,7 +18,9 @@ bool leevento(const std::string& l, EventoRoteiro& e) {
         if (!(in >> botao >> e.x >> e.y) || (botao != "left" && botao != "right")) return false;
         e.direito = botao == "right";
     } else if (verbo == "close" || verbo == "leave" || verbo == "enter") {
-        e.tipo = verbo == "close" ? EventoRoteiro::CLOSE : verbo == "leave" ? EventoRoteiro::LEAVE : EventoRoteiro::ENTER;
+        e.tipo = verbo == "close"   ? EventoRoteiro::CLOSE
+                 : verbo == "leave" ? EventoRoteiro::LEAVE
+                                    : EventoRoteiro::ENTER;
     } else if (verbo == "press" || verbo == "release") {
         e.tipo = verbo == "press" ? EventoRoteiro::PRESS : EventoRoteiro::RELEASE;
         if (!(in >> e.tecla) || e.tecla < 1 || e.tecla > 255) return false;

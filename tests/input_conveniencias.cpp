@@ -46,7 +46,8 @@ long long pixelsdacor(const std::string& png, Cor c, int32_t y0, int32_t y1) {
     if (!s) return -1;
     long long n = 0;
     for (int32_t y = y0; y < y1 && y < s->h; y++) {
-        const uint32_t* linha = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(s->pixels) + y * s->pitch);
+        const uint8_t* inicio = static_cast<const uint8_t*>(s->pixels) + y * s->pitch;
+        const uint32_t* linha = reinterpret_cast<const uint32_t*>(inicio);
         for (int32_t x = 0; x < s->w; x++) n += (linha[x] & 0xFFFFFFu) == corpixel(c);
     }
     SDL_FreeSurface(s);
@@ -61,14 +62,16 @@ struct Conveniencias : ::testing::Test {
     int roda(int32_t n, const std::string& roteiro, int32_t tiques, const std::string& registros) {
         pasta.escreve("r.txt", roteiro);
         std::string saida;
-        int r = rodajogo(VORLANDO_GAME_DIR, "--headless --seed 7 --mission " + std::to_string(n) + " --ticks " +
-                                                std::to_string(tiques) + " --input " + arquivo("r.txt") + " " + registros,
-                         &saida);
+        const std::string args = "--headless --seed 7 --mission " + std::to_string(n) + " --ticks " +
+                                 std::to_string(tiques) + " --input " + arquivo("r.txt") + " " + registros;
+        int r = rodajogo(VORLANDO_GAME_DIR, args, &saida);
         EXPECT_EQ(r, 0) << saida;
         return r;
     }
     std::string estado(int32_t t) const { return leituracompleta(arquivo(std::to_string(t) + ".json")); }
-    std::string registro(int32_t t) const { return "--state " + std::to_string(t) + "=" + arquivo(std::to_string(t) + ".json"); }
+    std::string registro(int32_t t) const {
+        return "--state " + std::to_string(t) + "=" + arquivo(std::to_string(t) + ".json");
+    }
 };
 
 // Mission eleven opens on the base with its four farms in view; the right arrow held for 20 ticks
