@@ -48,7 +48,8 @@ unset SDL_VIDEODRIVER
 # Xvfb on a free display number it picks itself; waits for it at most 10 s.
 abrex() {
     local f="$W/display.$1"
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$f" 2>"$W/xvfb.$1.log" &
+    # -noreset: the server stays up between two games instead of starting over, when a new one could not connect
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$f" 2>"$W/xvfb.$1.log" &
     PIDS+=($!)
     local fim=$((SECONDS + 10))
     until [ -s "$f" ]; do
