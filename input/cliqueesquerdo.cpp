@@ -82,6 +82,7 @@ void iniciacaixa() {
     arrastando = true;
     caixax1 = caixax2 = mundox();
     caixay1 = caixay2 = mundoy();
+    notacliqueunidade();
     if (KeyHeld(VK_SHIFT)) return;
     for (int32_t u = 1; u <= MAXUNIDADES; u++) {
         unidades[u].selecionado = false;
@@ -89,7 +90,7 @@ void iniciacaixa() {
     }
 }
 
-// 5. The menu tab opens the options menu, during play only and not over the defeat box.
+// 5. The menu tab opens the options menu, during play only; over the defeat box too.
 void clicaaba() {
     if (mousex < 360 || mousex > 440 || mousey < 15 || mousey > 32 || menu != 0 || mousenum != 0) return;
     if (!menupermitido()) return;

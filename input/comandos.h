@@ -18,8 +18,14 @@ void comandounidade(uint8_t comando, int32_t c, uint16_t precodinheiro, uint16_t
 // --- input/comandosmenu.cpp: the options menu, the cheat page and the screens outside play
 void comandomenu(uint8_t comando, int32_t c, int32_t posx, int32_t largura);
 // Whether the options menu may open now: during play only (its page would otherwise still be open,
-// freezing the game, when the mission starts), and not over the defeat box.
+// freezing the game, when the mission starts); over the defeat box too.
 bool menupermitido();
+
+// --- input/fechar.cpp
+// The window was asked to close from outside: during play the quit question opens (a pending map
+// command is dropped and refunded, as Esc does); outside play, or with the question already open,
+// the program ends at once.
+void pedidodefechar();
 
 // --- input/cancelaupgrade.cpp
 // Cancels what building u trains or researches and gives its price back in full.

@@ -56,7 +56,7 @@ void proximamissao() {
 
 }  // namespace
 
-bool menupermitido() { return tela == 5 && !derrotado; }
+bool menupermitido() { return tela == 5; }
 
 void comandomenu(uint8_t comando, int32_t c, int32_t posx, int32_t largura) {
     switch (comando) {
@@ -111,6 +111,7 @@ void comandomenu(uint8_t comando, int32_t c, int32_t posx, int32_t largura) {
             vaipara(5);
             musicainiciar = true;
             menu = 0;  // a mission starts running
+            pausajogador = false;
             mensagem.clear();  // the briefing's note about the save stays on the briefing
             mensagemtempo = 0;
             break;

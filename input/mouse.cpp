@@ -16,6 +16,8 @@ uint8_t marcax, marcay;
 bool mouseflag;
 uint16_t custopendente;
 Cor corcorrente;
+bool ponteirofora;
+uint8_t selecaotipo;
 
 namespace {
 // The pointer is always on the screen, whoever hands the event in: the window delivers 0..799 x 0..599.
@@ -39,3 +41,6 @@ void DXDraw1MouseUp(BotaoMouse, int32_t x, int32_t y) {
     guardaponteiro(x, y);
     soltabotao();
 }
+
+// The pointer's last position stays where it left; only the edge scrolling needs to know.
+void DXDraw1MouseInside(bool dentro) { ponteirofora = !dentro; }

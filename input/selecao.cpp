@@ -33,6 +33,7 @@ void selecionacaixa() {
         if (a.x + a.tamanhox < caixax1 || a.x - a.tamanhox > caixax2) continue;
         if (a.y + a.tamanhoy < caixay1 || a.y - a.desenhoy > caixay2) continue;
         if (!selecionavel(i)) continue;
+        if (selecaotipo != 0 && (a.tipo != selecaotipo || !propria(a))) continue;  // a double-click's kind only
         a.selecionado = true;
         a.falar = true;
         select_ = uint8_t(i);
@@ -102,6 +103,7 @@ void soltabotao() {
     if (arrastando && mousenum == 0 && !pausa) {  // the release point is the box's last corner
         caixax2 = mundox();
         caixay2 = mundoy();
+        if (selecaotipo != 0) caixadatela();       // a double-click: the box is the view
     }
     if (caixax1 > caixax2) std::swap(caixax1, caixax2);
     if (caixay1 > caixay2) std::swap(caixay1, caixay2);
@@ -110,6 +112,7 @@ void soltabotao() {
     escolheprincipal();                            // 5.
     if (select_ != 0) unidades[select_].selecionado = true;  // 6. the old main unit stays
     arrastando = false;
+    selecaotipo = 0;
     voz = 99;
     vozdeselecao();                                // 7.
 }

@@ -56,9 +56,10 @@ void FormKeyDown(int32_t key) {
         telacheia = !telacheia;
         SetFullScreen(telacheia);
     }
-    // 3, 4. digits: Shift stores the group first, then the group is recalled
+    // 3, 4. digits: Shift (or Ctrl, as other games have it) stores the group first, then the group
+    // is recalled
     if (key >= '1' && key <= '9' && principalpodeagrupar()) {
-        if (KeyHeld(VK_SHIFT) && !pausa) guardagrupo(uint8_t(key - '0'));
+        if ((KeyHeld(VK_SHIFT) || KeyHeld(VK_CONTROL)) && !pausa) guardagrupo(uint8_t(key - '0'));
         chamagrupo(uint8_t(key - '0'));
     }
     // 5. Z leaves the trivia page for the main menu once it has been read a while
@@ -79,9 +80,11 @@ void FormKeyDown(int32_t key) {
         menu = 1;
         existesave = FileExists("Vorlandocraft.sav");
     }
-    if (key == VK_F1 + 2 && menu == 0 && mousenum == 0 && arquivoanselva && menupermitido()) menu = 5;
+    if (key == VK_F1 + 2 && menu == 0 && mousenum == 0 && arquivoanselva && menupermitido() && !derrotado) menu = 5;
     // 16. Alt shows every unit's bars, when no menu page is open
     if (key == VK_MENU && menu == 0) mostrahptodos = !mostrahptodos;
     // 17. hot keys
     atalhos(key);
+    // 18. Pause freezes the game in play and lets it go again; not over a menu page or a defeat
+    if (key == VK_PAUSE && tela == 5 && menu == 0 && !derrotado) pausajogador = !pausajogador;
 }

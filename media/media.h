@@ -133,11 +133,11 @@ void InitSound();                                        // (re)opens the output
 
 // ---------------------------------------------------------------------------------------------
 // Input. Virtual-key codes as Windows has them: letters 65..90, digits 48..57, Esc 27, Enter 13,
-// Alt 18, Shift 16, arrows 37..40, F1..F12 112..123, minus 189, equals/plus 187.
+// Alt 18, Shift 16, Ctrl 17, Pause 19, arrows 37..40, F1..F12 112..123, minus 189, equals/plus 187.
 // ---------------------------------------------------------------------------------------------
 
 enum : int32_t {
-    VK_RETURN = 13, VK_SHIFT = 16, VK_MENU = 18, VK_ESCAPE = 27, VK_SPACE = 32,
+    VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17, VK_MENU = 18, VK_PAUSE = 19, VK_ESCAPE = 27, VK_SPACE = 32,
     VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40,
     VK_F1 = 112, VK_F12 = 123, VK_OEM_PLUS = 187, VK_OEM_MINUS = 189,
 };
@@ -150,6 +150,12 @@ struct Manipuladores {
     std::function<void(BotaoMouse b, int32_t x, int32_t y)> mouseup;
     std::function<void(int32_t x, int32_t y)> mousemove;
     std::function<void(int32_t vk)> keyup;  // after the held state dropped the key; the game itself needs none
+    // The window was asked to close from outside (its frame's button, Alt+F4, the task bar). The game
+    // calls QuitLoop to end, or keeps running (the window is then brought forward). Without a
+    // handler the loop ends.
+    std::function<void()> close;
+    // The pointer left the window (false) or came back over it (true).
+    std::function<void(bool inside)> pointerinside;
     std::function<void()> tick;  // the frame timer
 };
 extern Manipuladores manipuladores;
@@ -189,7 +195,8 @@ int32_t Random(int32_t n);
 
 struct OpcoesVideo {
     bool fullscreen = false;
-    int32_t scale = 0;  // 0: the largest 4:3 window that fits the usable desktop
+    int32_t scale = 0;     // 0: the largest 4:3 window that fits the usable desktop
+    bool framed = false;   // the window manager's frame (title bar, borders); borderless otherwise
 };
 
 enum class AberturaTela { ok, semtela, escalagrande };
@@ -203,8 +210,14 @@ AberturaTela OpenSdl(const OpcoesVideo& o, std::string& why);
 void RunSdlLoop();
 void SetTimerInterval(int32_t ms);
 int32_t TimerInterval();
+// Game time in ms: the timer periods of the ticks run so far. It moves only with the ticks, so a
+// headless run and a recording played back see the same times as the window did.
+void TickClock();                // once per tick, at its start: the last period (at least 1 ms) has gone by
+int64_t GameTime();
 void Present();                  // shows the back buffer (headless: nothing)
-void SetFullScreen(bool on);     // full screen letterboxed, or back to the window's own size and place
+// Full screen letterboxed with the pointer held inside the screen, or back to the window's own size
+// and place; either way the pointer stays over the same frame pixel.
+void SetFullScreen(bool on);
 // While off, the window's keys, buttons and pointer do not reach the game (a recording is playing).
 void SetLiveInput(bool on);
 void QuitLoop();                 // releases the pointer and ends the loop after this tick

@@ -13,6 +13,8 @@ void sdlpara(WaveList& list, int32_t index);
 // the picture (sdl_video.cpp)
 void sdlrepinta();        // shows the last frame again (expose, a new size); nothing without a window
 void sdlnovotamanho();    // the window's size changed: bars and frame are laid out anew
+void sdlmovida();         // the window moved (a switch settling): the pointer kept on its pixel
+void sdltraz();           // the window restored if minimised and raised
 // A point of the window in frame pixels; false in the letterbox bars.
 bool sdlparaojogo(int32_t wx, int32_t wy, int32_t& x, int32_t& y);
 // A moment after a switch to or from full screen, the window put right if it is not where it should be.

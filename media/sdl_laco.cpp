@@ -1,5 +1,7 @@
 // SDL back end, the loop: events handed to the game in frame pixels, the window's state, and the
 // frame timer. Between ticks the loop sleeps until the next tick is due or an event arrives.
+// A close request from the window manager goes to the game, which may ask before it ends; SDL_QUIT
+// (a signal such as SIGTERM) ends the loop at once.
 #include <SDL2/SDL.h>
 
 #include <algorithm>
@@ -28,7 +30,18 @@ void tecla(const SDL_KeyboardEvent& k, bool desce) {
     }
 }
 
-void janela(const SDL_WindowEvent& w) {
+// The game decides; if it keeps running, the window comes forward so that its question shows.
+void fechar(bool viva) {
+    if (viva && manipuladores.close) manipuladores.close();
+    else QuitLoop();
+    if (!QuitRequested()) sdltraz();
+}
+
+void ponteiro(bool dentro, bool viva) {
+    if (viva && manipuladores.pointerinside) manipuladores.pointerinside(dentro);
+}
+
+void janela(const SDL_WindowEvent& w, bool viva) {
     switch (w.event) {
         case SDL_WINDOWEVENT_FOCUS_LOST: foco = false; break;
         case SDL_WINDOWEVENT_FOCUS_GAINED: foco = true; break;
@@ -38,6 +51,10 @@ void janela(const SDL_WindowEvent& w) {
         case SDL_WINDOWEVENT_SHOWN: escondida = false; sdlrepinta(); break;
         case SDL_WINDOWEVENT_EXPOSED: sdlrepinta(); break;
         case SDL_WINDOWEVENT_SIZE_CHANGED: sdlnovotamanho(); break;
+        case SDL_WINDOWEVENT_MOVED: sdlmovida(); break;
+        case SDL_WINDOWEVENT_CLOSE: fechar(viva); break;
+        case SDL_WINDOWEVENT_ENTER: ponteiro(true, viva); break;
+        case SDL_WINDOWEVENT_LEAVE: ponteiro(false, viva); break;
         default: break;
     }
 }
@@ -50,7 +67,7 @@ void SdlEvent(const SDL_Event& e) {
     const bool viva = entradadojogador();
     switch (e.type) {
         case SDL_QUIT: QuitLoop(); break;
-        case SDL_WINDOWEVENT: janela(e.window); break;
+        case SDL_WINDOWEVENT: janela(e.window, viva); break;
         case SDL_KEYDOWN:
         case SDL_KEYUP:
             if (viva) tecla(e.key, e.type == SDL_KEYDOWN);

@@ -1,7 +1,8 @@
-// SDL back end, the picture: a borderless window the largest 4:3 size that fits the usable desktop
-// (or a whole multiple asked for), the frame scaled sharp by the program itself into the window's
-// own surface, and full screen letterboxed. Scaling here rather than through a renderer keeps the
-// picture the same on every machine and costs little where OpenGL is done in software.
+// SDL back end, the picture: a borderless (or, when asked, framed) window the largest 4:3 size that
+// fits the usable desktop (or a whole multiple asked for), the frame scaled sharp by the program
+// itself into the window's own surface, and full screen letterboxed with the pointer held inside.
+// Scaling here rather than through a renderer keeps the picture the same on every machine and costs
+// little where OpenGL is done in software.
 #include <SDL2/SDL.h>
 
 #include <algorithm>
@@ -28,6 +29,9 @@ SDL_Rect guardada{0, 0, 0, 0};
 // late has had its say; 0 when there is nothing to look at.
 Uint64 conferir = 0;
 constexpr Uint64 ESPERACONFERE = 500;
+// The frame pixel the pointer was over when a switch began, found again while the window settles
+// into its new place and size; -1 when the pointer was not over the window.
+int32_t ponteirox = -1, ponteiroy = -1;
 
 void mostra(bool tudo) {
     if (!janela || ultimoquadro.empty()) return;
@@ -83,6 +87,28 @@ bool estaem(const SDL_Rect& r) {
     return j.x == r.x && j.y == r.y && j.w == r.w && j.h == r.h;
 }
 
+void guardaponteiro() {
+    ponteirox = ponteiroy = -1;
+    int gx = 0, gy = 0, jx = 0, jy = 0, jw = 0, jh = 0;
+    SDL_GetGlobalMouseState(&gx, &gy);
+    SDL_GetWindowPosition(janela, &jx, &jy);
+    SDL_GetWindowSize(janela, &jw, &jh);
+    if (gx < jx || gy < jy || gx >= jx + jw || gy >= jy + jh) return;
+    int32_t x = 0, y = 0;
+    sdlparaojogo(gx - jx, gy - jy, x, y);
+    // over the bars the game sees the frame's edge, and so does the pointer after the switch
+    ponteirox = std::clamp(x, 0, LARGURATELA - 1);
+    ponteiroy = std::clamp(y, 0, ALTURATELA - 1);
+}
+
+// The pointer to the middle of the kept pixel as the frame lies now.
+void devolveponteiro() {
+    if (!janela || ponteirox < 0 || quadro.w <= 0 || quadro.h <= 0) return;
+    int wx = quadro.x + int((2 * int64_t(ponteirox) + 1) * quadro.w / (2 * LARGURATELA));
+    int wy = quadro.y + int((2 * int64_t(ponteiroy) + 1) * quadro.h / (2 * ALTURATELA));
+    SDL_WarpMouseInWindow(janela, wx, wy);
+}
+
 // The window over the whole screen, placed and sized by the program itself.
 void cobre(const SDL_Rect& d) {
     SDL_SetWindowPosition(janela, d.x, d.y);
@@ -102,6 +128,7 @@ void devolve() {
 // old size while the frame was laid out for the screen. Covering first makes that report true.
 void telacheia(bool on) {
     if (!janela || on == cheia) return;
+    guardaponteiro();
     if (on) {
         SDL_GetWindowPosition(janela, &guardada.x, &guardada.y);
         SDL_GetWindowSize(janela, &guardada.w, &guardada.h);
@@ -118,6 +145,9 @@ void telacheia(bool on) {
     conferir = SDL_GetTicks64() + ESPERACONFERE;
     refazer = true;
     mostra(true);
+    // a second monitor must not take the pointer from a full screen mid-scroll
+    SDL_SetWindowGrab(janela, on ? SDL_TRUE : SDL_FALSE);
+    devolveponteiro();
 }
 
 struct Sdl : Plataforma {
@@ -131,6 +161,34 @@ struct Sdl : Plataforma {
     void fullscreen(bool on) override { telacheia(on); }
     bool headless() const override { return false; }
 } sdl;
+
+// A framed window: its frame inside the usable desktop too, the window made smaller if it must
+// (only when its size was not asked for) and centred with its frame. Nothing when the frame's size
+// is unknown (no window manager, or one that does not say).
+void cabecomamoldura(const SDL_Rect& area, bool encolhe) {
+    // the manager tells the frame's size a moment after the window shows: a short wait for it
+    int topo = 0, esquerda = 0, base = 0, direita = 0;
+    for (int vez = 0; vez < 20 && topo + esquerda + base + direita == 0; vez++) {
+        SDL_PumpEvents();
+        if (SDL_GetWindowBordersSize(janela, &topo, &esquerda, &base, &direita) != 0)
+            topo = esquerda = base = direita = 0;
+        if (topo + esquerda + base + direita == 0) SDL_Delay(25);
+    }
+    if (topo + esquerda + base + direita == 0) return;
+    int livrel = area.w - esquerda - direita, livrea = area.h - topo - base;
+    int w = 0, h = 0;
+    SDL_GetWindowSize(janela, &w, &h);
+    if (encolhe && (w > livrel || h > livrea)) {
+        Encaixe e = encaixe43(livrel, livrea);
+        if (e.w >= LARGURATELA / 2) {
+            w = e.w;
+            h = e.h;
+            SDL_SetWindowSize(janela, w, h);
+        }
+    }
+    SDL_SetWindowPosition(janela, area.x + esquerda + std::max(0, (livrel - w) / 2),
+                          area.y + topo + std::max(0, (livrea - h) / 2));
+}
 
 // The usable part of the desktop (without panels), or the whole screen when that is unknown.
 SDL_Rect areautil() {
@@ -151,16 +209,30 @@ void sdlconfere() {
     conferir = 0;
     if (!cheia) {
         if (!estaem(guardada)) devolve();
+        devolveponteiro();
+        ponteirox = ponteiroy = -1;
         return;
     }
     SDL_Rect d = telada();
-    if (d.w <= 0 || d.h <= 0 || estaem(d)) return;
-    SDL_SetWindowFullscreen(janela, 0);
-    cobre(d);
+    if (d.w > 0 && d.h > 0 && !estaem(d)) {
+        SDL_SetWindowFullscreen(janela, 0);
+        cobre(d);
+    }
+    devolveponteiro();
+    ponteirox = ponteiroy = -1;
 }
 void sdlnovotamanho() {
     refazer = true;
     mostra(true);
+    if (conferir) devolveponteiro();
+}
+void sdlmovida() {
+    if (conferir) devolveponteiro();
+}
+void sdltraz() {
+    if (!janela) return;
+    if (SDL_GetWindowFlags(janela) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(janela);
+    SDL_RaiseWindow(janela);
 }
 
 bool sdlparaojogo(int32_t wx, int32_t wy, int32_t& x, int32_t& y) {
@@ -206,8 +278,11 @@ AberturaTela OpenSdl(const OpcoesVideo& o, std::string& why) {
         e = encaixe43(area.w, area.h);
         if (e.w < LARGURATELA / 2) e = Encaixe{0, 0, LARGURATELA / 2, ALTURATELA / 2};  // an absurd desktop
     }
+    // a close request from the window manager is the game's to answer, not a quit by itself
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     janela = SDL_CreateWindow("Vorlandocraft", area.x + std::max(0, (area.w - e.w) / 2),
-                              area.y + std::max(0, (area.h - e.h) / 2), e.w, e.h, SDL_WINDOW_BORDERLESS);
+                              area.y + std::max(0, (area.h - e.h) / 2), e.w, e.h,
+                              o.framed ? Uint32(0) : Uint32(SDL_WINDOW_BORDERLESS));
     if (!janela) {
         why = std::string("não foi possível criar a janela: ") + SDL_GetError();
         SDL_Quit();
@@ -220,9 +295,11 @@ AberturaTela OpenSdl(const OpcoesVideo& o, std::string& why) {
         SDL_Quit();
         return AberturaTela::semtela;
     }
+    if (o.framed) cabecomamoldura(area, o.scale == 0);
     refazer = true;
     cheia = false;
     conferir = 0;
+    ponteirox = ponteiroy = -1;
     novolaco();
     ultimoquadro.assign(size_t(LARGURATELA) * ALTURATELA, 0);
     SDL_ShowCursor(SDL_DISABLE);  // the game draws its own pointer

@@ -15,6 +15,7 @@ int32_t VirtualKeyOf(int32_t k) {
         case SDLK_LALT: case SDLK_RALT: return 18;
         case SDLK_LSHIFT: case SDLK_RSHIFT: return 16;
         case SDLK_LCTRL: case SDLK_RCTRL: return 17;
+        case SDLK_PAUSE: return 19;
         case SDLK_SPACE: return 32;
         case SDLK_TAB: return 9;
         case SDLK_BACKSPACE: return 8;

@@ -32,5 +32,9 @@ void caixamenu(int32_t x, int32_t y, int32_t colunas, int32_t linhas);
 void vermensagem();
 // colour of a message line with k ticks left (the second line is white, the first yellow)
 Cor cormensagem(int32_t k, bool segunda);
+// --- render/avisopausa.cpp: the line that says the Pause key froze the game, while no page is open
+extern const char* const TEXTOPAUSA;
+inline constexpr Cor CORPAUSA{255, 255, 100};
+void avisopausa();
 // --- render/desenhatelamenu.cpp: the menu tab or page of `menu`, then the whole control list
 void desenhatelamenu();

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "input/comandos.h"
 #include "input/mouse.h"
 #include "input/teclado.h"
 #include "media/media.h"
@@ -24,6 +25,8 @@ void ligamanipuladores() {
     manipuladores.mousedown = DXDraw1MouseDown;
     manipuladores.mouseup = DXDraw1MouseUp;
     manipuladores.mousemove = DXDraw1MouseMove;
+    manipuladores.pointerinside = DXDraw1MouseInside;
+    manipuladores.close = pedidodefechar;
 }
 
 // What a run starts from and the input it is given.
@@ -121,6 +124,7 @@ int executajogo(const Opcoes& o) {
         OpcoesVideo v;
         v.fullscreen = p.g.telacheia;
         v.scale = o.escala;
+        v.framed = o.moldura;  // a kept setting would give this its default
         AberturaTela a = OpenSdl(v, porque);
         if (a == AberturaTela::escalagrande) {
             std::fprintf(stderr, "vorlandocraft: %s\n", porque.c_str());

@@ -57,6 +57,15 @@ bool iniciagravacao(const std::string& caminho, const Gravacao& g, std::string& 
         anota({EventoRoteiro::RELEASE, 0, false, 0, 0, vk});
         if (m.keyup) m.keyup(vk);
     };
+    manipuladores.close = [m]() {
+        anota({EventoRoteiro::CLOSE, 0, false, 0, 0, 0});
+        if (m.close) m.close();
+        else QuitLoop();
+    };
+    manipuladores.pointerinside = [m](bool dentro) {
+        anota({dentro ? EventoRoteiro::ENTER : EventoRoteiro::LEAVE, 0, false, 0, 0, 0});
+        if (m.pointerinside) m.pointerinside(dentro);
+    };
     return true;
 }
 

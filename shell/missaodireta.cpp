@@ -30,6 +30,7 @@ void abremissao(int32_t n) {
     tela = 5;
     ciclotela = 0;
     musicainiciar = true;
+    pausajogador = false;
     mousex = 625 + 80;
     mousey = 550 + 16;
 }

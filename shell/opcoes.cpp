@@ -6,8 +6,8 @@
 #include "shell/roteiro.h"
 
 const char* const ajudaopcoes =
-    "uso: vorlandocraft [--seed S] [--scale K] [--fullscreen] [--mission N] [--record ARQ] [--replay ARQ]\n"
-    "                   [--ticks N] [--shot T=ARQ.png]... [--state T=ARQ.json]...\n"
+    "uso: vorlandocraft [--seed S] [--scale K] [--fullscreen] [--moldura] [--mission N] [--record ARQ]\n"
+    "                   [--replay ARQ] [--ticks N] [--shot T=ARQ.png]... [--state T=ARQ.json]...\n"
     "     vorlandocraft --headless --ticks N [--seed S] [--input ARQ|-] [--shot T=ARQ.png]...\n"
     "                   [--state T=ARQ.json]... [--sounds ARQ] [--mission N] [--record ARQ] [--replay ARQ]\n";
 
@@ -37,6 +37,7 @@ bool leopcoes(const std::vector<std::string>& args, Opcoes& o, std::string& porq
         };
         if (a == "--headless") o.headless = true;
         else if (a == "--fullscreen") o.telacheia = true;
+        else if (a == "--moldura") o.moldura = true;
         else if (a == "--ticks") { if (!temvalor || !numero(v, n, 0, MAXTIQUES)) return falta("um número de tiques"); o.ticks = int32_t(n); o.temticks = true; i++; }
         else if (a == "--seed") { if (!temvalor || !numero(v, n, 0, INT64_MAX)) return falta("uma semente numérica"); o.semente = uint64_t(n); o.temsemente = true; i++; }
         else if (a == "--scale") { if (!temvalor || !numero(v, n, 1, 8)) return falta("uma escala de 1 a 8"); o.escala = int32_t(n); i++; }

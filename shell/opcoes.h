@@ -19,6 +19,7 @@ struct Opcoes {
     std::string sons;                       // --sounds PATH
     int32_t escala = 0;                     // --scale K (window), 0 fits the desktop
     bool telacheia = false;                 // --fullscreen
+    bool moldura = false;                   // --moldura: the window manager's frame around the window
     int32_t missao = 0;                     // --mission N: straight into a mission
 };
 

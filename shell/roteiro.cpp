@@ -40,6 +40,10 @@ bool leevento(const std::string& l, EventoRoteiro& e) {
         e.tipo = verbo == "down" ? EventoRoteiro::DOWN : EventoRoteiro::UP;
         if (!(in >> botao) || (botao != "left" && botao != "right") || !ponto(in, e)) return false;
         e.direito = botao == "right";
+    } else if (verbo == "close" || verbo == "leave" || verbo == "enter") {
+        e.tipo = verbo == "close"   ? EventoRoteiro::CLOSE
+                 : verbo == "leave" ? EventoRoteiro::LEAVE
+                                    : EventoRoteiro::ENTER;
     } else if (verbo == "press" || verbo == "release") {
         e.tipo = verbo == "press" ? EventoRoteiro::PRESS : EventoRoteiro::RELEASE;
         if (!numero(in, e.tecla, 1, 255)) return false;
@@ -101,6 +105,9 @@ std::string linhaevento(const EventoRoteiro& e) {
         case EventoRoteiro::UP: return t + "up " + botao + onde;
         case EventoRoteiro::PRESS: return t + "press " + std::to_string(e.tecla);
         case EventoRoteiro::RELEASE: return t + "release " + std::to_string(e.tecla);
+        case EventoRoteiro::CLOSE: return t + "close";
+        case EventoRoteiro::LEAVE: return t + "leave";
+        case EventoRoteiro::ENTER: return t + "enter";
     }
     return t;
 }
@@ -136,6 +143,14 @@ void entregaevento(const EventoRoteiro& e) {
         case EventoRoteiro::RELEASE:
             SetKeyHeld(e.tecla, false);
             if (manipuladores.keyup) manipuladores.keyup(e.tecla);
+            break;
+        case EventoRoteiro::CLOSE:
+            if (manipuladores.close) manipuladores.close();
+            else QuitLoop();
+            break;
+        case EventoRoteiro::LEAVE:
+        case EventoRoteiro::ENTER:
+            if (manipuladores.pointerinside) manipuladores.pointerinside(e.tipo == EventoRoteiro::ENTER);
             break;
     }
 }

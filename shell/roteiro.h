@@ -6,7 +6,7 @@
 #include <vector>
 
 struct EventoRoteiro {
-    enum Tipo { MOVE, DOWN, UP, PRESS, RELEASE } tipo = MOVE;
+    enum Tipo { MOVE, DOWN, UP, PRESS, RELEASE, CLOSE, LEAVE, ENTER } tipo = MOVE;
     int32_t tique = 0;
     bool direito = false;  // DOWN/UP: right button
     int32_t x = 0, y = 0;  // MOVE/DOWN/UP
@@ -18,8 +18,9 @@ struct EventoRoteiro {
 constexpr int32_t MAXTIQUES = 100000000;
 constexpr size_t MAXROTEIRO = 64u << 20;
 
-// Lines: "T move X Y", "T down left|right X Y", "T up left|right X Y", "T press VK", "T release VK";
-// blank lines and lines starting with '#' are skipped. A bad line fails naming its number.
+// Lines: "T move X Y", "T down left|right X Y", "T up left|right X Y", "T press VK", "T release VK",
+// "T close" (a close request from outside), "T leave" and "T enter" (the pointer leaves the window
+// and comes back); blank lines and lines starting with '#' are skipped. A bad line fails naming its number.
 // The events come out in tick order, those of one tick in the order of their lines.
 bool leroteiro(const std::string& texto, std::vector<EventoRoteiro>& eventos, std::string& porque);
 // One event line (no comment, no blank); false when it is not one: a tick outside 1..MAXTIQUES, a

@@ -11,6 +11,8 @@ bool avancaciclo(int16_t periodo) {
 
 void DXTimer1Timer() {
     tiques++;
+    // game time moves on by the period that has just gone by
+    TickClock();
     // the speed setting takes effect from the next call
     SetTimerInterval(velocidadejogo);
     // an exit request still lets this tick run; the loop ends when it returns

@@ -51,7 +51,7 @@ void cliqueretrato() {
 }
 
 void rolagemborda() {
-    if (pausa || botaoesquerdo) return;
+    if (pausa || botaoesquerdo || ponteirofora) return;  // a pointer outside the window rests where it left
     // all four are tested, so a corner scrolls diagonally
     if (mousex <= 5) camerax -= velocidaderolagem;
     if (mousex >= 795) camerax += velocidaderolagem;

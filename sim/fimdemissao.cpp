@@ -18,6 +18,7 @@ void caixaderrota() {
     mousenum = 0;  // a pending map command is dropped
     caixamenu(257, 130, 4, 3);
     escrevetexto(400, 150, "Você foi derrotado.", "c", 15, Cor{255, 255, 255});
+    if (menu != 0) return;  // the buttons wait under an open menu page, out of reach of clicks and keys
     criabotao(TENTARNOVAMENTE, 320, 221);
     criabotao(DESISTIR, 320, 281);
 }

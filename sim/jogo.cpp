@@ -14,7 +14,7 @@
 
 void iniciatique() {
     if (avancaciclo(30)) ciclotela = 0;               // the cycle, first of all
-    pausa = menu != 0 || derrotado;                    // a menu or a defeat freezes the world
+    pausa = menu != 0 || derrotado || pausajogador;    // a menu, a defeat or Pause freezes the world
 }
 
 void preparamundo() {
@@ -31,7 +31,7 @@ void avancamundo() {
 }
 
 void telajogo() {
-    iniciatique();                                     // 1.-2. the cycle; a menu or a defeat freezes the world
+    iniciatique();                                     // 1.-2. the cycle; a menu, a defeat or Pause freezes the world
     servepedidos();                                    // 3.-5. voice, sound effect, music
     preparamundo();                                    // 6.-8. food, then the attributes of every slot
     limitacamera(RDESENHO);                            // 9. the view inside the map while drawing
@@ -53,6 +53,7 @@ void telajogo() {
     verificamissao();                                  // 26. the objective and "FINALIZAR"
     desenhaemblemaheroi();                             // 27. the hero badge
     vermensagem();                                     // 28. message lines,
+    avisopausa();                                      //     the pause line,
     desenhatelamenu();                                 //     options menu and every control
     rolagemborda();                                    // 29. the screen edges scroll
     rolagemteclado();                                  // 30. so do the arrow keys

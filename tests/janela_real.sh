@@ -8,7 +8,10 @@
 #     the game cleanly; the recording of the run replays headless to the same state.
 #   1366 x 768, no window manager: a whole scale that does not fit is refused; full screen with Enter
 #     is letterboxed, takes clicks on the right game pixels, and gives the window back its size and place.
-#   2560 x 1440 under a window manager (openbox): --fullscreen, and Enter back to the window.
+#   2560 x 1440 under a window manager (openbox): --fullscreen, and Enter back to the window; a framed
+#     window (--moldura) in a mission: full screen holds the pointer (another program's grab of it is
+#     refused) and keeps it over the same game pixel both ways; Alt+F4 during play opens the quit
+#     question, and a second one ends the game.
 # Arguments: the game binary, its working folder with the asset folders, the folder for the pictures
 # kept for review, and the source folder.
 set -u
@@ -45,7 +48,8 @@ unset SDL_VIDEODRIVER
 # Xvfb on a free display number it picks itself; waits for it at most 10 s.
 abrex() {
     local f="$W/display.$1"
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$f" 2>"$W/xvfb.$1.log" &
+    # -noreset: the server stays up between two games instead of starting over, when a new one could not connect
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$f" 2>"$W/xvfb.$1.log" &
     PIDS+=($!)
     local fim=$((SECONDS + 10))
     until [ -s "$f" ]; do
@@ -249,4 +253,57 @@ kill -TERM "$JPID"
 wait "$JPID"
 rc=$?
 [ $rc -eq 0 ] || falha "o jogo terminou com o código $rc sob o gerenciador de janelas"
+
+iniciajogo d --seed 14 --mission 1 --moldura
+espera "a missão" tela 5
+xdotool windowactivate --sync "$JAN" 2>/dev/null || xdotool windowfocus --sync "$JAN"
+# the manager says how wide the frame it drew is: a title bar above the picture
+quadros=$(xprop -id "$JAN" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$' | tr -d ' ')
+topo=$(echo "$quadros" | cut -d, -f3)
+[ "${topo:-0}" -gt 0 ] 2>/dev/null || falha "--moldura: a janela não tem moldura (_NET_FRAME_EXTENTS: $quadros)"
+read -r jx jy jw jh <<<"$(geometria)"
+# The game pixel under the pointer: full screen letterboxes 1920 x 1440 at x 320.
+pixelnajanela() { xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/'; }
+xdotool mousemove --window "$JAN" 301 222
+sleep 0.2
+read -r mx my <<<"$(pixelnajanela)"
+gx=$(( (mx - jx) * 800 / jw )) gy=$(( (my - jy) * 600 / jh ))
+xdotool key Return
+esperageometria "0 0 2560 1440" "a tela cheia da janela com moldura"
+espera "o estado em tela cheia" cheia
+sleep 1
+read -r mx my <<<"$(pixelnajanela)"
+[ $(( (mx - 320) * 800 / 1920 )) = "$gx" ] && [ $(( my * 600 / 1440 )) = "$gy" ] ||
+    falha "na tela cheia o ponteiro ficou em ($mx, $my), fora do pixel ($gx, $gy) do jogo em que estava"
+# the pointer is held: another program cannot take it
+saida=$(timeout 3 xwininfo 2>&1)
+rc=$?
+[ $rc -ne 124 ] && echo "$saida" | grep -qi "grab" || falha "a tela cheia não segura o ponteiro (xwininfo: $rc $saida)"
+xdotool key Return
+esperageometria "$jx $jy $jw $jh" "a volta da tela cheia para a janela com moldura"
+sleep 1
+read -r mx my <<<"$(pixelnajanela)"
+[ $(( (mx - jx) * 800 / jw )) = "$gx" ] && [ $(( (my - jy) * 600 / jh )) = "$gy" ] ||
+    falha "de volta à janela o ponteiro ficou em ($mx, $my), fora do pixel ($gx, $gy) do jogo"
+# in the window the pointer is free again: xwininfo takes it and waits for a click until its timeout
+timeout 1 xwininfo >/dev/null 2>&1
+rc=$?
+[ $rc -eq 124 ] || falha "de volta à janela o ponteiro continua preso (xwininfo terminou com $rc)"
+echo "janela_real: 2560x1440: a tela cheia segura o ponteiro no pixel ($gx, $gy) do jogo, e a janela o solta"
+# Alt+F4 during play asks first; asked again, the game ends
+xdotool windowactivate --sync "$JAN" 2>/dev/null || xdotool windowfocus --sync "$JAN"
+xdotool key alt+F4
+espera "a pergunta de sair depois de Alt+F4" menu 4
+kill -0 "$JPID" 2>/dev/null || falha "Alt+F4 no meio da missão fechou o jogo sem perguntar"
+import -window root "$REVISAO/janela-2560x1440-sair.png"
+xdotool key alt+F4
+fim=$((SECONDS + 20))
+while kill -0 "$JPID" 2>/dev/null; do
+    [ $SECONDS -ge $fim ] && falha "o jogo não terminou com o segundo Alt+F4"
+    sleep 0.1
+done
+wait "$JPID"
+rc=$?
+[ $rc -eq 0 ] || falha "o jogo terminou com o código $rc depois do segundo Alt+F4"
+echo "janela_real: 2560x1440: Alt+F4 na missão abre \"SAIR DO JOGO ?\" e o segundo fecha o jogo"
 echo "janela_real: as três telas passaram"

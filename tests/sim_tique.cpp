@@ -135,23 +135,39 @@ TEST_F(Tique, DefeatOffersRetryAndGiveUpAndDropsTheMapCommand) {
     EXPECT_EQ(botoes[3].comando, 0);  // no "FINALIZAR"
 }
 
-TEST_F(Tique, OverTheDefeatBoxNoMenuOpensAndOneClickRunsOnlyTheControlOnTop) {
+TEST_F(Tique, OverTheDefeatBoxTheOptionsOpenAndTheBoxButtonsWaitUnderThePage) {
     derrotado = true;
+    arquivoanselva = true;
     telajogo();
-    FormKeyDown(VK_F1 + 1);  // F2
+    FormKeyDown(VK_F1 + 2);  // F3: no cheats for a lost mission
     EXPECT_EQ(menu, 0);
+    FormKeyDown(VK_F1 + 1);  // F2
+    EXPECT_EQ(menu, 1);
+    menu = 0;
+    telajogo();
     DXDraw1MouseDown(BOTAOESQUERDO, 400, 20);  // the menu tab
     DXDraw1MouseUp(BOTAOESQUERDO, 400, 20);
-    EXPECT_EQ(menu, 0);
-    // should a page ever stand over the box, "DICAS" is drawn over "DESISTIR": a click where both
-    // are goes to the tips alone, and the mission is not given up
-    menu = 1;
+    EXPECT_EQ(menu, 1);
+    // under the page the box offers nothing: neither its buttons nor their hot keys
     telajogo();
+    for (int32_t b = 1; b <= MAXBOTOES; b++) {
+        EXPECT_NE(botoes[b].comando, 70) << b;
+        EXPECT_NE(botoes[b].comando, 71) << b;
+    }
+    FormKeyDown('T');  // "TENTAR NOVAMENTE"'s letter
+    EXPECT_FALSE(preparamissao);
+    EXPECT_EQ(menu, 1);
+    // "DICAS" is drawn where "DESISTIR" waits: a click there goes to the tips alone
     DXDraw1MouseDown(BOTAOESQUERDO, 400, 300);
     DXDraw1MouseUp(BOTAOESQUERDO, 400, 300);
     EXPECT_EQ(menu, 3);
     EXPECT_EQ(tela, 5);
     EXPECT_FALSE(preparamissao);
+    // the page closed, the box offers its two answers again
+    menu = 0;
+    telajogo();
+    EXPECT_EQ(botoes[1].comando, 70);
+    EXPECT_EQ(botoes[2].comando, 71);
 }
 
 TEST_F(Tique, MetObjectiveOffersFinalizarUnlessAMenuIsOpen) {

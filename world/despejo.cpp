@@ -82,7 +82,8 @@ std::string globais() {
     s += "," + membro("select", int64_t(select_)) + "," + membro("som", int64_t(som)) + "," + membro("voz", int64_t(voz));
     s += "," + membro("mensagem", emjson(mensagem)) + "," + membro("mensagemtempo", int64_t(mensagemtempo));
     s += "," + membro("mensagem2", emjson(mensagem2)) + "," + membro("mensagem2tempo", int64_t(mensagem2tempo));
-    s += "," + membro("pausa", pausa) + "," + membro("derrotado", derrotado);
+    s += "," + membro("pausa", pausa) + "," + membro("pausajogador", pausajogador);
+    s += "," + membro("derrotado", derrotado);
     s += "," + membro("missaoinicial", int64_t(missaoinicial));
     s += "," + membro("liberafidelina", liberafidelina) + "," + membro("liberafazenda", liberafazenda);
     s += "," + membro("liberaloja", liberaloja) + "," + membro("cenario", int64_t(cenario));

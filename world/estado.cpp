@@ -14,7 +14,7 @@ uint8_t cenafinal;
 std::string erro;
 bool musicainiciar, musicaparar, perguntasobrescrever, preparamissao;
 uint8_t menu;
-bool pausa;
+bool pausa, pausajogador;
 uint8_t dicaatual;
 bool musicaligada, efeitosligados, vozesligadas;
 uint8_t som, voz;
@@ -41,7 +41,7 @@ void zeraestado() {
     arquivoanselva = false; ritmotrabalho = 0; arquivomsx = false; existesave = false;
     missaoinicial = 0; missao = 0; telacheia = false; cenafinal = 0; erro.clear();
     musicainiciar = musicaparar = perguntasobrescrever = preparamissao = false;
-    menu = 0; pausa = false; dicaatual = 0; musicaligada = efeitosligados = vozesligadas = false;
+    menu = 0; pausa = pausajogador = false; dicaatual = 0; musicaligada = efeitosligados = vozesligadas = false;
     som = 0; voz = 0; vertudo = false; select_ = 0; velocidaderolagem = 0; mousenum = 0;
     derrotado = false; paginajapao = 0;
     dinheiro = 0; comidausada = comidamax = recompensavalor = recompensatempo = 0;

@@ -26,6 +26,7 @@ extern bool perguntasobrescrever;  // the briefing shows the overwrite question
 extern bool preparamissao;         // request: set up mission `missao` at the next briefing tick
 extern uint8_t menu;               // options-menu page, 0 closed
 extern bool pausa;                 // simulation frozen
+extern bool pausajogador;          // the Pause key froze the game (a line says so)
 extern uint8_t dicaatual;          // tip page 1..15
 extern bool musicaligada, efeitosligados, vozesligadas;  // sound switches
 extern uint8_t som;                // pending sound effect, 0 none

@@ -54,6 +54,10 @@ Jogador::Jogador(Maos& maos, const std::vector<Rota>& r) : m(maos), rotas(r) {}
 bool Jogador::clicaunidade(int32_t u, bool somando) {
     const Unidade& a = unidades[u];
     if (a.tipo == 0) return false;
+    // someone who means this one unit does not click it twice within a double-click's time
+    if (u == clicada)
+        while (GameTime() - clicadaem <= DUPLOCLIQUE) m.passa();
+    clicada = u;
     m.centra(posicao(a));
     int32_t sx = int32_t(std::lround(a.x)) - camerax, sy = int32_t(std::lround(a.y)) - 6 - cameray;
     if (sx < 1 || sx > 798 || sy < 1 || sy > 455) return false;
@@ -63,6 +67,7 @@ bool Jogador::clicaunidade(int32_t u, bool somando) {
         e.tecla = VK_SHIFT_;
         m.pendentes.push_back(e);
     }
+    clicadaem = GameTime();  // what the press will see: it comes before the next tick
     m.clique(false, sx, sy);
     if (somando) {
         EventoRoteiro e;

@@ -37,6 +37,8 @@ struct Jogador {
 private:
     Maos& m;
     const std::vector<Rota>& rotas;  // the layouts' verified routes
+    int32_t clicada = 0;             // the unit last clicked to select it,
+    int64_t clicadaem = -1000000;    // and the game time of that press
     std::deque<Meta> metas;
     std::vector<PontoMapa> caminho;  // the legs toward the current goal
     size_t passo = 0;                // the next leg to order
