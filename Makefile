@@ -3,15 +3,17 @@
 #   make test   the same set-up with sanitizers, then every test
 #   make bench  optimised build, then the benchmarks
 #   make campaign  optimised build, then the scripted player through the campaign at seeds 1, 2, 3
+#   make deb    optimised build, then the Debian package build/vorlandocraft_VERSION_amd64.deb
 
 PACKAGES = build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev \
-           libsdl2-image-dev libcairo2-dev libgtest-dev libbenchmark-dev fonts-texgyre espeak-ng
+           libsdl2-image-dev libcairo2-dev libfontconfig-dev libgtest-dev libbenchmark-dev fonts-texgyre \
+           fontconfig espeak-ng
 # for the real-window test and the window benchmark: a virtual X server, X events, window pictures,
-# a window manager
-TESTPACKAGES = xvfb xdotool x11-utils imagemagick openbox
+# a window manager; for the package checks: lintian, desktop-file-validate, appstreamcli
+TESTPACKAGES = xvfb xdotool x11-utils imagemagick openbox lintian desktop-file-utils appstream
 JOBS ?= $(shell nproc)
 
-.PHONY: play test bench campaign deps deps-test build build-test clean
+.PHONY: play test bench campaign deb deps deps-test build build-test clean
 
 deps: PACOTES = $(PACKAGES)
 deps-test: PACOTES = $(PACKAGES) $(TESTPACKAGES)
@@ -29,8 +31,13 @@ build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 	cmake --build build -j $(JOBS)
 
+# from the project's root: the content comes from build/game, the saves and settings go to the
+# player's XDG folders, so `make clean` never takes them
 play: build
-	cd build/game && ../vorlandocraft $(ARGS)
+	./build/vorlandocraft $(ARGS)
+
+deb: build
+	cd build && cpack -G DEB
 
 build-test: deps-test
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVORLANDO_SANITIZE=ON

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "media/media.h"
+#include "shell/opcoes.h"
 #include "shell/shell.h"
 
 namespace {
@@ -17,12 +18,26 @@ void anota(EventoRoteiro e) {
     std::fprintf(arquivo, "%s\n", linhaevento(e).c_str());
 }
 
+// "musica 1 efeitos 1 vozes 1 velocidade 20"
+bool leajustesgravados(std::istream& c, Ajustes& a) {
+    std::string nome;
+    int v = 0;
+    while (c >> nome >> v) {
+        if (nome == "musica") a.musica = v != 0;
+        else if (nome == "efeitos") a.efeitos = v != 0;
+        else if (nome == "vozes") a.vozes = v != 0;
+        else if (nome == "velocidade" && v >= 0 && v <= 100) a.velocidade = v;
+        else return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string arquivospresentes() {
     std::string s;
     for (const char* a : {"Anselva.dat", "Tokyo.dat", "Msx.dat", "Vorlandocraft.sav"})
-        if (FileExists(a)) s += std::string(s.empty() ? "" : " ") + a;
+        if (FileExists(a, Pasta::jogador)) s += std::string(s.empty() ? "" : " ") + a;
     return s.empty() ? "-" : s;
 }
 
@@ -33,8 +48,12 @@ bool iniciagravacao(const std::string& caminho, const Gravacao& g, std::string& 
         return false;
     }
     std::fprintf(arquivo, "# Vorlandocraft: partida gravada; vorlandocraft --replay ARQUIVO a repete\n");
+    std::fprintf(arquivo, "# versao %s\n", versaoprograma);
     std::fprintf(arquivo, "# semente %llu\n# missao %d\n# telacheia %d\n# arquivos %s\n", (unsigned long long)g.semente,
                  int(g.missao), g.telacheia ? 1 : 0, g.arquivos.c_str());
+    const Ajustes& a = g.ajustes;
+    std::fprintf(arquivo, "# ajustes musica %d efeitos %d vozes %d velocidade %d\n", a.musica ? 1 : 0, a.efeitos ? 1 : 0,
+                 a.vozes ? 1 : 0, int(a.velocidade));
     std::fflush(arquivo);
     // every handler the game has is wrapped: the event is written first, then handled
     Manipuladores m = manipuladores;
@@ -87,6 +106,8 @@ bool legravacao(const std::string& texto, Gravacao& g, std::string& porque) {
         else if (chave == "telacheia") { int v = 0; c >> v; g.telacheia = v != 0; }
         else if (chave == "arquivos") std::getline(c >> std::ws, g.arquivos);
         else if (chave == "fim") c >> g.fim;
+        else if (chave == "versao") c >> g.versao;
+        else if (chave == "ajustes") g.temajustes = leajustesgravados(c, g.ajustes);
     }
     if (!temsemente) {
         porque = "não é uma partida gravada (falta a linha \"# semente\")";
