@@ -4,6 +4,7 @@
 #   make bench  optimised build, then the benchmarks
 #   make campaign  optimised build, then the scripted player through the campaign at seeds 1, 2, 3
 #   make deb    optimised build, then the Debian package build/vorlandocraft_VERSION_amd64.deb
+#   make deb-check  the package, then lintian and its dependencies checked
 
 PACKAGES = build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev \
            libsdl2-image-dev libcairo2-dev libfontconfig-dev libgtest-dev libbenchmark-dev fonts-texgyre \
@@ -13,7 +14,7 @@ PACKAGES = build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libsdl
 TESTPACKAGES = xvfb xdotool x11-utils imagemagick openbox lintian desktop-file-utils appstream
 JOBS ?= $(shell nproc)
 
-.PHONY: play test bench campaign deb deps deps-test build build-test clean
+.PHONY: play test bench campaign deb deb-check deps deps-test build build-test clean
 
 deps: PACOTES = $(PACKAGES)
 deps-test: PACOTES = $(PACKAGES) $(TESTPACKAGES)
@@ -36,8 +37,15 @@ build: deps
 play: build
 	./build/vorlandocraft $(ARGS)
 
+# the package, and the screenshots its AppStream file names (build/capturas)
 deb: build
+	cmake --build build --target capturas
 	cd build && cpack -G DEB
+
+# packing the content takes a minute or more, so this is not part of `make test` (which installs
+# the test tree into a staging root instead and validates the desktop entry and the AppStream file)
+deb-check: deps-test deb
+	bash tests/pacote_lintian.sh $$(ls -t build/vorlandocraft_*_amd64.deb | head -1)
 
 build-test: deps-test
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVORLANDO_SANITIZE=ON

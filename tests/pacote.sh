@@ -49,7 +49,7 @@ FIM
 [ "$(campo b.json tela)" = 4 ] || falha "o novo jogo não chegou ao briefing"
 [ -f "$JOGADOR/Vorlandocraft.sav" ] || falha "o jogo salvo não está em $JOGADOR: $(ls -a "$JOGADOR" . 2>&1)"
 [ "$(wc -l <"$JOGADOR/Vorlandocraft.sav")" = 19 ] || falha "o jogo salvo não tem 19 linhas"
-[ -z "$(ls -A . | grep -v -e novo.txt -e b.json -e novo.log)" ] || falha "o jogo escreveu na pasta atual: $(ls -A .)"
+[ -z "$(ls -A . | grep -v -e ajuda.txt -e novo.txt -e b.json -e novo.log)" ] || falha "o jogo escreveu na pasta atual: $(ls -A .)"
 # a second run offers "CARREGAR" and loads it
 printf '260 press 90\n295 move 400 380\n296 down left 400 380\n297 up left 400 380\n' >carrega.txt
 "$BIN" --headless --seed 3 --input carrega.txt --ticks 330 --state 290=m.json --state 330=c.json >carrega.log 2>&1 || falha "a segunda partida terminou com $?"

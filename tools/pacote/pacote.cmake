@@ -47,5 +47,18 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-texgyre")
-set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# gzip: xz makes the package a little smaller but takes minutes over the raw pictures
+set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)
 include(CPack)
+
+# The AppStream screenshots, made by the headless runner (`cmake --build build --target capturas`,
+# part of `make deb`): build/capturas/missao01.png and menu.png, the pictures the metainfo names.
+add_custom_target(capturas
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/capturas
+  COMMAND ${CMAKE_COMMAND} -E chdir ${VORLANDO_GAME_DIR} $<TARGET_FILE:vorlandocraft> --headless --seed 1
+          --mission 1 --ticks 2 --shot 2=${CMAKE_BINARY_DIR}/capturas/missao01.png
+  COMMAND ${CMAKE_COMMAND} -E chdir ${VORLANDO_GAME_DIR} $<TARGET_FILE:vorlandocraft> --headless --seed 1
+          --input ${pacote_dir}/capturas.txt --ticks 290 --shot 290=${CMAKE_BINARY_DIR}/capturas/menu.png
+  DEPENDS vorlandocraft content
+  COMMENT "Capturas de tela para o AppStream"
+  VERBATIM)
