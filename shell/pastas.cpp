@@ -57,21 +57,26 @@ std::string pastadoprograma() {
 
 Pastas escolhepastas(std::string& aviso) {
     Pastas p;
-    // 1. a portable copy: everything in the working folder, as the game has always run
+    // 1. a portable copy: everything in the working folder, as the game has always run; a folder the
+    // player cannot write to (the installed data, a copy on a read-only disk) lends only its content
     if (temconteudo(".")) {
-        p.conteudo = p.jogador = ".";
-        p.ajustes = "ajustes.conf";
-        p.portatil = true;
-        return p;
-    }
-    // 2. the content: the build tree's game/ beside the program, or the installed data folder
-    std::string programa = pastadoprograma();
-    p.conteudo = ".";  // nowhere: the loading screen names the first missing file
-    for (const char* relativo : {"game", "../share/games/vorlandocraft"})
-        if (!programa.empty() && temconteudo(programa + "/" + relativo)) {
-            p.conteudo = (fs::path(programa) / relativo).lexically_normal().string();
-            break;
+        p.conteudo = ".";
+        if (::access(".", W_OK) == 0) {
+            p.jogador = ".";
+            p.ajustes = "ajustes.conf";
+            p.portatil = true;
+            return p;
         }
+    } else {
+        // 2. the content: the build tree's game/ beside the program, or the installed data folder
+        std::string programa = pastadoprograma();
+        p.conteudo = ".";  // nowhere: the loading screen names the first missing file
+        for (const char* relativo : {"game", "../share/games/vorlandocraft"})
+            if (!programa.empty() && temconteudo(programa + "/" + relativo)) {
+                p.conteudo = (fs::path(programa) / relativo).lexically_normal().string();
+                break;
+            }
+    }
     // 3. the player's folders
     p.jogador = pastapropria(basexdg("XDG_DATA_HOME", ".local/share"));
     std::string config = pastapropria(basexdg("XDG_CONFIG_HOME", ".config"));

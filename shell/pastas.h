@@ -1,6 +1,6 @@
 // Where the game finds its content and keeps the player's files.
 //   A portable copy: the working folder holds the asset folders; content, saves, flag files and
-//   settings all live there.
+//   settings all live there (when the player can write to it; else only the content comes from it).
 //   Otherwise the content is `game/` beside the program (the build tree) or the installed data folder
 //   `../share/games/vorlandocraft` beside it, and the player's files go to the XDG folders:
 //   $XDG_DATA_HOME/vorlandocraft (saves, flag files, recordings) and $XDG_CONFIG_HOME/vorlandocraft
