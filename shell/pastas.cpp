@@ -39,7 +39,7 @@ std::string pastapropria(const std::string& base) {
 
 }  // namespace
 
-bool temconteudo(const std::string& pasta) {
+bool pastadejogo(const std::string& pasta) {
     std::error_code ec;
     for (fs::directory_iterator it(pasta, ec), fim; !ec && it != fim; it.increment(ec)) {
         if (!it->is_directory(ec)) continue;
@@ -59,7 +59,7 @@ Pastas escolhepastas(std::string& aviso) {
     Pastas p;
     // 1. a portable copy: everything in the working folder, as the game has always run; a folder the
     // player cannot write to (the installed data, a copy on a read-only disk) lends only its content
-    if (temconteudo(".")) {
+    if (pastadejogo(".")) {
         p.conteudo = ".";
         if (::access(".", W_OK) == 0) {
             p.jogador = ".";
@@ -72,7 +72,7 @@ Pastas escolhepastas(std::string& aviso) {
         std::string programa = pastadoprograma();
         p.conteudo = ".";  // nowhere: the loading screen names the first missing file
         for (const char* relativo : {"game", "../share/games/vorlandocraft"})
-            if (!programa.empty() && temconteudo(programa + "/" + relativo)) {
+            if (!programa.empty() && pastadejogo(programa + "/" + relativo)) {
                 p.conteudo = (fs::path(programa) / relativo).lexically_normal().string();
                 break;
             }

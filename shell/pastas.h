@@ -19,6 +19,6 @@ struct Pastas {
 // cannot be made leaves a warning in `aviso` and the working folder in its place.
 Pastas escolhepastas(std::string& aviso);
 // Whether a folder holds the game's asset folders (any one of them, names in any case).
-bool temconteudo(const std::string& pasta);
+bool pastadejogo(const std::string& pasta);
 // The folder of the running program ("" when it cannot be told).
 std::string pastadoprograma();
