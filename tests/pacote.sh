@@ -4,7 +4,8 @@
 #   --help and --version; the menus to a new game and a save on the briefing, the save in the player's
 #   folder and found by a second run; a second copy on the same folder saves nothing; the game speed
 #   changed with the minus key holds at the next start, a malformed settings file gives a warning and
-#   the defaults; a recording holds the version; the desktop entry and the AppStream file validate.
+#   the defaults; a recording from the window lands in the player's folder; a recording holds the
+#   version; the desktop entry and the AppStream file validate.
 # Arguments: the build folder, the project's version.
 set -u
 BUILD=$1 VERSAO=$2
@@ -83,6 +84,10 @@ printf 'velocidade = rapida\n' >"$AJUSTES"
 [ "$(grep -c aviso ruim.log)" = 1 ] || falha "os ajustes ruins não deram um aviso: $(cat ruim.log)"
 [ "$(campo r.json velocidadejogo)" = 20 ] || falha "os ajustes ruins não deram a velocidade normal"
 grep -q "^velocidade = 21$" "$AJUSTES" || falha "os ajustes ruins não foram regravados: $(cat "$AJUSTES")"
+# a recording made from the window goes to the player's folder, and plays back from there
+"$BIN" --ticks 3 --record janela.txt >janela.log 2>&1 || falha "a gravação na janela terminou com $?: $(cat janela.log)"
+[ -f "$JOGADOR/janela.txt" ] && [ ! -e janela.txt ] || falha "a gravação da janela não está na pasta do jogador"
+"$BIN" --replay janela.txt >>janela.log 2>&1 || falha "a repetição da gravação da janela terminou com $?: $(cat janela.log)"
 unset SDL_VIDEODRIVER
 
 # 5. a recording holds the version
