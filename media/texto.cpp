@@ -26,18 +26,20 @@ namespace {
 const char* const FAMILIA = "TeX Gyre Pagella";
 
 // The file of the family's regular face; "" when fontconfig knows no such family (it always offers
-// some face, so the family it matched is checked).
+// some face, so the family it matched is checked). The look-up has a configuration of its own, freed
+// at once: the game needs only the file, and fontconfig's shared one would outlive it to the end.
 std::string arquivodafamilia(const char* familia) {
     std::string caminho;
-    if (!FcInit()) return caminho;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (!config) return caminho;
     FcPattern* pedido = FcPatternCreate();
     FcPatternAddString(pedido, FC_FAMILY, reinterpret_cast<const FcChar8*>(familia));
     FcPatternAddInteger(pedido, FC_WEIGHT, FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pedido, FC_SLANT, FC_SLANT_ROMAN);
-    FcConfigSubstitute(nullptr, pedido, FcMatchPattern);
+    FcConfigSubstitute(config, pedido, FcMatchPattern);
     FcDefaultSubstitute(pedido);
     FcResult r = FcResultNoMatch;
-    FcPattern* achado = FcFontMatch(nullptr, pedido, &r);
+    FcPattern* achado = FcFontMatch(config, pedido, &r);
     FcChar8* nome = nullptr;
     FcChar8* arquivo = nullptr;
     if (achado && FcPatternGetString(achado, FC_FAMILY, 0, &nome) == FcResultMatch &&
@@ -46,6 +48,7 @@ std::string arquivodafamilia(const char* familia) {
         caminho = reinterpret_cast<const char*>(arquivo);
     if (achado) FcPatternDestroy(achado);
     FcPatternDestroy(pedido);
+    FcConfigDestroy(config);
     return caminho;
 }
 
