@@ -6,18 +6,21 @@
 #   make fuzz   the fuzz targets for FUZZ_SECONDS each (default 600), corpora kept in build/fuzz/corpus
 #   make bench  optimised build, then the benchmarks
 #   make campaign  optimised build, then the scripted player through the campaign at seeds 1, 2, 3
+#   make deb    optimised build, then the Debian package build/vorlandocraft_VERSION_amd64.deb
+#   make deb-check  the package, then lintian and its dependencies checked
 
 PACKAGES = build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev \
-           libsdl2-image-dev libcairo2-dev libgtest-dev libbenchmark-dev fonts-texgyre espeak-ng
+           libsdl2-image-dev libcairo2-dev libfontconfig-dev libgtest-dev libbenchmark-dev fonts-texgyre \
+           fontconfig espeak-ng
 # for the real-window test and the window benchmark: a virtual X server, X events, window pictures,
-# a window manager
-# clang and its libFuzzer for the fuzz targets
-TESTPACKAGES = xvfb xdotool x11-utils imagemagick openbox clang libclang-rt-dev
+# a window manager; for the package checks: lintian, desktop-file-validate, appstreamcli; clang and its
+# libFuzzer for the fuzz targets
+TESTPACKAGES = xvfb xdotool x11-utils imagemagick openbox lintian desktop-file-utils appstream clang libclang-rt-dev
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 FUZZ_TARGETS = save gravacao gmb wav
 
-.PHONY: play test bench campaign fuzz deps deps-test build build-test build-longo fuzz-build clean
+.PHONY: play test bench campaign fuzz deb deb-check deps deps-test build build-test build-longo fuzz-build clean
 
 deps: PACOTES = $(PACKAGES)
 deps-test: PACOTES = $(PACKAGES) $(TESTPACKAGES)
@@ -35,8 +38,20 @@ build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 	cmake --build build -j $(JOBS)
 
+# from the project's root: the content comes from build/game, the saves and settings go to the
+# player's XDG folders, so `make clean` never takes them
 play: build
-	cd build/game && ../vorlandocraft $(ARGS)
+	./build/vorlandocraft $(ARGS)
+
+# the package, and the screenshots its AppStream file names (build/capturas)
+deb: build
+	cmake --build build --target capturas
+	cd build && cpack -G DEB
+
+# packing the content takes a minute or more, so this is not part of `make test` (which installs
+# the test tree into a staging root instead and validates the desktop entry and the AppStream file)
+deb-check: deps-test deb
+	bash tests/pacote_lintian.sh $$(ls -t build/vorlandocraft_*_amd64.deb | head -1)
 
 build-test: deps-test
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVORLANDO_SANITIZE=ON -DVORLANDO_TESTES=curtos
@@ -58,7 +73,8 @@ fuzz-build: deps-test
 test: deps-test
 	@$(MAKE) --no-print-directory build-longo
 	@rm -f build/longo.rc; ( cd build/longo && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
-	  ctest --output-on-failure -j $(JOBS) -L longo > ../longo.log 2>&1; echo $$? > ../longo.rc ) & \
+	  HOME=$(CURDIR)/build/longo/casa XDG_DATA_HOME=$(CURDIR)/build/longo/casa/dados \
+	  XDG_CONFIG_HOME=$(CURDIR)/build/longo/casa/config ctest --output-on-failure -j $(JOBS) -L longo > ../longo.log 2>&1; echo $$? > ../longo.rc ) & \
 	$(MAKE) --no-print-directory build-test fuzz-build && \
 	( cd build/test && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS) -LE longo ); \
 	rc=$$?; wait; echo "--- testes longos (build/longo)"; cat build/longo.log; \
@@ -74,6 +90,18 @@ fuzz: fuzz-build
 	  grep -E '^(#[0-9]+ +DONE|stat::|==[0-9]+==ERROR|SUMMARY)' build/fuzz/$$a.log; \
 	  echo "corpus: $$(ls build/fuzz/corpus/$$a | wc -l) entradas"; \
 	  [ $$r = 0 ] || { echo "fuzz_$$a achou uma falha: build/fuzz/achados/$$a"; exit 1; }; \
+	done
+
+bench: deps-test build
+	./build/bench/vorlando_bench
+
+# the scripted player plays the whole campaign at seeds 1, 2 and 3 and prints each table; the
+# recordings of every mission stay in build/campanha/sementeN/partidas
+campaign: build
+	@for s in 1 2 3; do \
+	  rm -rf build/campanha/semente$$s; \
+	  ./build/tools/campanha/joga_campanha --pasta build/campanha/semente$$s --semente $$s \
+	    --conteudo build/game --rotas build/gen/rotas.txt || exit 1; \
 	done
 
 clean:

@@ -1,6 +1,7 @@
 // The left button: every step has its own test, and one click can act on several of them.
 #include "input/cliques.h"
 #include "input/comandos.h"
+#include "input/jogosalvo.h"
 #include "input/mouse.h"
 #include "render/botoes.h"
 #include "world/auxiliares.h"
@@ -95,7 +96,7 @@ void clicaaba() {
     if (mousex < 360 || mousex > 440 || mousey < 15 || mousey > 32 || menu != 0 || mousenum != 0) return;
     if (!menupermitido()) return;
     menu = 1;
-    existesave = FileExists("Vorlandocraft.sav");
+    existesave = FileExists(ARQUIVOSAVE, Pasta::jogador);
 }
 
 // 6. The control under the pointer, menus included, so also while the game is frozen. Where

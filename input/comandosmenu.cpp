@@ -104,7 +104,7 @@ void comandomenu(uint8_t comando, int32_t c, int32_t posx, int32_t largura) {
             break;
         // the briefing
         case SALVAR:
-            if (FileExists("Vorlandocraft.sav")) perguntasobrescrever = true;
+            if (FileExists(ARQUIVOSAVE, Pasta::jogador)) perguntasobrescrever = true;
             else salvajogo();
             break;
         case CONTINUAR:
@@ -130,7 +130,7 @@ void comandomenu(uint8_t comando, int32_t c, int32_t posx, int32_t largura) {
             vaipara(3);
             preparamissao = true;
             musicaparar = true;
-            existesave = FileExists("Vorlandocraft.sav");
+            existesave = FileExists(ARQUIVOSAVE, Pasta::jogador);
             break;
         default: break;
     }

@@ -3,6 +3,7 @@
 
 #include "media/media.h"
 #include "shell/shell.h"
+#include "shell/trava.h"
 #include "world/estado.h"
 #include "world/itens.h"
 #include "world/unidades.h"
@@ -44,7 +45,13 @@ void guardavalores(const ValoresSave& v) {
 // A save that cannot be written (a read-only folder, a full disk) leaves the old file as it was and
 // says so on the briefing; the run goes on, so the hero's progress is not lost with it.
 bool salvajogo() {
-    if (WriteTextLines(ARQUIVOSAVE, linhassave())) {
+    // another copy of the game on the same folder would overwrite this one's save, or be overwritten
+    if (pastaocupada()) {
+        mensagem = OUTRACOPIA;
+        mensagemtempo = 200;
+        return false;
+    }
+    if (WriteTextLines(ARQUIVOSAVE, linhassave(), Pasta::jogador)) {
         mensagem = JOGOSALVO;  // for a moment, so the player knows it worked
         mensagemtempo = 100;
         return true;
@@ -57,7 +64,7 @@ bool salvajogo() {
 void carregajogo() {
     // 1. no file, nothing to do
     std::vector<uint8_t> bytes;
-    if (!FileExists(ARQUIVOSAVE)) return;
+    if (!FileExists(ARQUIVOSAVE, Pasta::jogador)) return;
     // 2. on to the briefing, which builds the mission
     tela = 4;
     ciclotela = 0;
@@ -66,7 +73,7 @@ void carregajogo() {
     // 3.-5. nineteen whole numbers, the check sum of the values as stored, a hero play can have
     // made; a refused file stores nothing
     ValoresSave v{};
-    if (!ReadWholeFile(ARQUIVOSAVE, bytes)) {  // there, but closed to the game (permissions)
+    if (!ReadWholeFile(ARQUIVOSAVE, bytes, Pasta::jogador)) {  // there, but closed to the game (permissions)
         mostraerro(ILEGIVEL);
         return;
     }

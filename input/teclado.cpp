@@ -2,6 +2,7 @@
 #include "input/teclado.h"
 
 #include "input/comandos.h"
+#include "input/jogosalvo.h"
 #include "input/mouse.h"
 #include "media/media.h"
 #include "render/botoes.h"
@@ -78,7 +79,7 @@ void FormKeyDown(int32_t key) {
     if (key == VK_F1 && menu == 0 && mousenum == 0) selecionaheroi();
     if (key == VK_F1 + 1 && menu == 0 && mousenum == 0 && menupermitido()) {
         menu = 1;
-        existesave = FileExists("Vorlandocraft.sav");
+        existesave = FileExists(ARQUIVOSAVE, Pasta::jogador);
     }
     if (key == VK_F1 + 2 && menu == 0 && mousenum == 0 && arquivoanselva && menupermitido() && !derrotado) menu = 5;
     // 16. Alt shows every unit's bars, when no menu page is open

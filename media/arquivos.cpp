@@ -1,4 +1,5 @@
-// Files in the working folder; names are matched without regard to case, one folder level at a time.
+// Files in the content folder and the player's folder; names are matched without regard to case,
+// one folder level at a time.
 #include "media/media.h"
 
 #include <fcntl.h>
@@ -20,9 +21,17 @@ static bool mesmonome(const std::string& a, const std::string& b) {
     return true;
 }
 
-std::string FindFile(const std::string& name) {
+namespace {
+// Both are the working folder until the program says otherwise.
+std::string pastas[2] = {".", "."};
+}  // namespace
+
+void SetFolder(Pasta p, const std::string& caminho) { pastas[int(p)] = caminho.empty() ? "." : caminho; }
+const std::string& Folder(Pasta p) { return pastas[int(p)]; }
+
+std::string FindFile(const std::string& name, Pasta p) {
     if (name.empty()) return {};
-    fs::path atual = ".";
+    fs::path atual = pastas[int(p)];
     size_t start = 0;
     std::error_code ec;
     while (start <= name.size()) {
@@ -50,11 +59,11 @@ std::string FindFile(const std::string& name) {
     return s;
 }
 
-bool FileExists(const std::string& name) { return !FindFile(name).empty(); }
+bool FileExists(const std::string& name, Pasta p) { return !FindFile(name, p).empty(); }
 
-bool ReadWholeFile(const std::string& name, std::vector<uint8_t>& out) {
+bool ReadWholeFile(const std::string& name, std::vector<uint8_t>& out, Pasta p) {
     out.clear();
-    std::string path = FindFile(name);
+    std::string path = FindFile(name, p);
     if (path.empty()) return false;
     std::error_code ec;
     auto size = fs::file_size(path, ec);
@@ -91,9 +100,9 @@ void sincronizapasta(const fs::path& arquivo) {
 
 }  // namespace
 
-bool WriteTextLines(const std::string& name, const std::vector<std::string>& lines) {
-    std::string path = FindFile(name);
-    if (path.empty()) path = name;
+bool WriteTextLines(const std::string& name, const std::vector<std::string>& lines, Pasta p) {
+    std::string path = FindFile(name, p);
+    if (path.empty()) path = (fs::path(pastas[int(p)]) / name).lexically_normal().string();
     std::string tmp = path + ".tmp";
     std::string texto;
     for (const std::string& l : lines) texto += l + "\r\n";

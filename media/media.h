@@ -172,15 +172,21 @@ void SetKeyHeld(int32_t vk, bool held);
 bool KeyHeld(int32_t vk);
 
 // ---------------------------------------------------------------------------------------------
-// Files in the working folder. Names use "/" and are matched without regard to case.
+// Files. Two folders: the content (read-only data shipped with the program) and the player's own
+// (what the program writes and what the player puts there). Both are the working folder "." until
+// SetFolder says otherwise. Names use "/", are relative to their folder and are matched without
+// regard to case.
 // ---------------------------------------------------------------------------------------------
 
-std::string FindFile(const std::string& name);   // the real path, or "" when there is none
-bool FileExists(const std::string& name);
-bool ReadWholeFile(const std::string& name, std::vector<uint8_t>& out);
+enum class Pasta { conteudo = 0, jogador = 1 };
+void SetFolder(Pasta p, const std::string& caminho);
+const std::string& Folder(Pasta p);
+std::string FindFile(const std::string& name, Pasta p = Pasta::conteudo);  // the real path, or ""
+bool FileExists(const std::string& name, Pasta p = Pasta::conteudo);
+bool ReadWholeFile(const std::string& name, std::vector<uint8_t>& out, Pasta p = Pasta::conteudo);
 // Writes text lines (CR LF) whole or not at all: a fresh temporary file (a leftover one is
 // removed first), flushed to the disk with its folder around a rename over the old file.
-bool WriteTextLines(const std::string& name, const std::vector<std::string>& lines);
+bool WriteTextLines(const std::string& name, const std::vector<std::string>& lines, Pasta p = Pasta::jogador);
 
 // ---------------------------------------------------------------------------------------------
 // Random numbers: one generator. Random(n) is uniform in 0..n-1, and 0 for n <= 0.
@@ -197,6 +203,7 @@ struct OpcoesVideo {
     bool fullscreen = false;
     int32_t scale = 0;     // 0: the largest 4:3 window that fits the usable desktop
     bool framed = false;   // the window manager's frame (title bar, borders); borderless otherwise
+    const Bitmap* icon = nullptr;  // the window's icon, white transparent; none when null
 };
 
 enum class AberturaTela { ok, semtela, escalagrande };

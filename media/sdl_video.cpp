@@ -190,6 +190,24 @@ void cabecomamoldura(const SDL_Rect& area, bool encolhe) {
                           area.y + topo + std::max(0, (livrea - h) / 2));
 }
 
+// The window's icon from a white-keyed picture: white becomes see-through.
+void poeicone(const Bitmap& b) {
+    if (b.width <= 0 || b.height <= 0) return;
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, b.width, b.height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!s) return;
+    SDL_LockSurface(s);
+    for (int32_t y = 0; y < b.height; y++) {
+        uint32_t* linha = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + size_t(y) * size_t(s->pitch));
+        for (int32_t x = 0; x < b.width; x++) {
+            uint32_t p = b.pixels[size_t(y) * size_t(b.width) + size_t(x)] & 0xFFFFFFu;
+            linha[x] = p == 0xFFFFFFu ? 0u : (0xFF000000u | p);
+        }
+    }
+    SDL_UnlockSurface(s);
+    SDL_SetWindowIcon(janela, s);
+    SDL_FreeSurface(s);
+}
+
 // The usable part of the desktop (without panels), or the whole screen when that is unknown.
 SDL_Rect areautil() {
     SDL_Rect a{0, 0, LARGURATELA, ALTURATELA};
@@ -296,6 +314,7 @@ AberturaTela OpenSdl(const OpcoesVideo& o, std::string& why) {
         return AberturaTela::semtela;
     }
     if (o.framed) cabecomamoldura(area, o.scale == 0);
+    if (o.icon) poeicone(*o.icon);
     refazer = true;
     cheia = false;
     conferir = 0;

@@ -10,23 +10,47 @@
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
+#include <strings.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
-#include <filesystem>
 #include <unordered_map>
 #include <vector>
 
 namespace {
 
-// Where the Palatino-style face lives on Debian (fonts-texgyre keeps it under texmf).
-const char* const caminhosfonte[] = {
-    "/usr/share/texmf/fonts/opentype/public/tex-gyre/texgyrepagella-regular.otf",
-    "/usr/share/fonts/opentype/tex-gyre/texgyrepagella-regular.otf",
-    "/usr/share/fonts/truetype/tex-gyre/texgyrepagella-regular.otf",
-};
+// The Palatino-style face, found by its family name through fontconfig (Debian's fonts-texgyre).
+const char* const FAMILIA = "TeX Gyre Pagella";
+
+// The file of the family's regular face; "" when fontconfig knows no such family (it always offers
+// some face, so the family it matched is checked). The look-up has a configuration of its own, freed
+// at once: the game needs only the file, and fontconfig's shared one would outlive it to the end.
+std::string arquivodafamilia(const char* familia) {
+    std::string caminho;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (!config) return caminho;
+    FcPattern* pedido = FcPatternCreate();
+    FcPatternAddString(pedido, FC_FAMILY, reinterpret_cast<const FcChar8*>(familia));
+    FcPatternAddInteger(pedido, FC_WEIGHT, FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pedido, FC_SLANT, FC_SLANT_ROMAN);
+    FcConfigSubstitute(config, pedido, FcMatchPattern);
+    FcDefaultSubstitute(pedido);
+    FcResult r = FcResultNoMatch;
+    FcPattern* achado = FcFontMatch(config, pedido, &r);
+    FcChar8* nome = nullptr;
+    FcChar8* arquivo = nullptr;
+    if (achado && FcPatternGetString(achado, FC_FAMILY, 0, &nome) == FcResultMatch &&
+        !strcasecmp(reinterpret_cast<const char*>(nome), familia) &&
+        FcPatternGetString(achado, FC_FILE, 0, &arquivo) == FcResultMatch)
+        caminho = reinterpret_cast<const char*>(arquivo);
+    if (achado) FcPatternDestroy(achado);
+    FcPatternDestroy(pedido);
+    FcConfigDestroy(config);
+    return caminho;
+}
 
 // The letters that reach highest and lowest in the game's texts: the accented capitals of
 // Portuguese, and the letters and marks that hang below the line.
@@ -199,8 +223,7 @@ bool InitText(std::string& why) {
     for (int32_t a = 0; a < 256; a++) gama[a] = uint8_t(std::lround(255.0 * std::pow(a / 255.0, 1 / 1.5)));
     std::string caminho;
     if (const char* env = std::getenv("VORLANDO_FONT")) caminho = env;
-    for (const char* c : caminhosfonte)
-        if (caminho.empty() && std::filesystem::exists(c)) caminho = c;
+    if (caminho.empty()) caminho = arquivodafamilia(FAMILIA);
     if (caminho.empty()) {
         why = "a fonte TeX Gyre Pagella não foi encontrada (pacote fonts-texgyre)";
         return false;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "media/media.h"
+#include "shell/opcoes.h"
 #include "shell/shell.h"
 
 namespace {
@@ -21,7 +22,7 @@ void anota(EventoRoteiro e) {
 std::string arquivospresentes() {
     std::string s;
     for (const char* a : {"Anselva.dat", "Tokyo.dat", "Msx.dat", "Vorlandocraft.sav"})
-        if (FileExists(a)) s += std::string(s.empty() ? "" : " ") + a;
+        if (FileExists(a, Pasta::jogador)) s += std::string(s.empty() ? "" : " ") + a;
     return s.empty() ? "-" : s;
 }
 
@@ -32,8 +33,12 @@ bool iniciagravacao(const std::string& caminho, const Gravacao& g, std::string& 
         return false;
     }
     std::fprintf(arquivo, "# Vorlandocraft: partida gravada; vorlandocraft --replay ARQUIVO a repete\n");
+    std::fprintf(arquivo, "# versao %s\n", versaoprograma);
     std::fprintf(arquivo, "# semente %llu\n# missao %d\n# telacheia %d\n# arquivos %s\n", (unsigned long long)g.semente,
                  int(g.missao), g.telacheia ? 1 : 0, g.arquivos.c_str());
+    const Ajustes& a = g.ajustes;
+    std::fprintf(arquivo, "# ajustes musica %d efeitos %d vozes %d velocidade %d\n", a.musica ? 1 : 0, a.efeitos ? 1 : 0,
+                 a.vozes ? 1 : 0, int(a.velocidade));
     std::fflush(arquivo);
     // every handler the game has is wrapped: the event is written first, then handled
     Manipuladores m = manipuladores;

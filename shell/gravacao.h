@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/ajustes.h"
 #include "shell/roteiro.h"
 
 struct Gravacao {
@@ -13,6 +14,9 @@ struct Gravacao {
     bool telacheia = false;    // started in full screen (it shows in the state dump)
     std::string arquivos;      // the flag files and the saved game that were in the working folder
     int32_t fim = 0;           // the last tick run; 0 when the run did not end (the last event's tick then)
+    std::string versao;        // the program's version that made it ("" in an older recording)
+    bool temajustes = false;   // the settings the run started with (the sound switches and the speed)
+    Ajustes ajustes;
     std::vector<EventoRoteiro> eventos;
 };
 

@@ -1,5 +1,6 @@
 // Start-up: every start value, the presence-flag files and the saved game.
 #include "assets/listas.h"
+#include "input/jogosalvo.h"
 #include "input/mouse.h"
 #include "media/media.h"
 #include "shell/shell.h"
@@ -14,9 +15,9 @@ bool presencaarquivos() {
     arquivoanselva = false;
     ritmotrabalho = 1;
     arquivomsx = false;
-    if (FileExists("Anselva.dat")) arquivoanselva = true;  // cheats page on F3
-    if (FileExists("Tokyo.dat")) ritmotrabalho = 5;        // five times faster building and training
-    if (FileExists("Msx.dat")) arquivomsx = true;          // "FINAL DO JOGO" on the main menu
+    if (FileExists("Anselva.dat", Pasta::jogador)) arquivoanselva = true;  // cheats page on F3
+    if (FileExists("Tokyo.dat", Pasta::jogador)) ritmotrabalho = 5;        // five times faster building and training
+    if (FileExists("Msx.dat", Pasta::jogador)) arquivomsx = true;          // "FINAL DO JOGO" on the main menu
     return arquivoanselva || ritmotrabalho == 5 || arquivomsx;
 }
 
@@ -55,7 +56,7 @@ void FormCreate() {
     mousenum = 0;
     mousex = mousey = 0;
     // 6. the saved game
-    existesave = FileExists("Vorlandocraft.sav");
+    existesave = FileExists(ARQUIVOSAVE, Pasta::jogador);
     // 5, 7, 8. the window, the hidden pointer and the display mode belong to the back end
     // the pictures built into the program; a damaged pack shows the error screen
     carregaimagensinternas();

@@ -12,6 +12,24 @@ bool inteiro(const std::string& s, int64_t& v, int64_t minimo, int64_t maximo) {
     return ec == std::errc() && p == s.data() + s.size() && v >= minimo && v <= maximo;
 }
 
+// "musica 1 efeitos 1 vozes 1 velocidade 20": the settings the run started with
+bool leajustesgravados(std::istringstream& c, Ajustes& a) {
+    std::string nome, valor;
+    int64_t v = 0;
+    while (c >> nome) {
+        if (!(c >> valor)) return false;
+        if (nome == "velocidade") {
+            if (!inteiro(valor, v, 0, 100)) return false;
+            a.velocidade = int32_t(v);
+            continue;
+        }
+        bool* chave = nome == "musica" ? &a.musica : nome == "efeitos" ? &a.efeitos : nome == "vozes" ? &a.vozes : nullptr;
+        if (!chave || !inteiro(valor, v, 0, 1)) return false;
+        *chave = v != 0;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool legravacao(const std::string& texto, Gravacao& g, std::string& porque) {
@@ -43,6 +61,13 @@ bool legravacao(const std::string& texto, Gravacao& g, std::string& porque) {
         } else if (chave == "fim") {
             if (!umvalor || !inteiro(valor, v, 0, MAXTIQUES)) return ruim("um tique de 0 a " + std::to_string(MAXTIQUES));
             g.fim = int32_t(v);
+        } else if (chave == "versao") {
+            if (!umvalor) return ruim("a versão do programa");
+            g.versao = trechodalinha(valor, 40);
+        } else if (chave == "ajustes") {
+            std::istringstream resto(l.substr(l.find("ajustes") + 7));
+            if (!leajustesgravados(resto, g.ajustes)) return ruim("musica, efeitos e vozes 0 ou 1 e velocidade de 0 a 100");
+            g.temajustes = true;
         } else if (chave == "arquivos") {
             std::string resto = l.substr(l.find("arquivos") + 8);
             size_t a = resto.find_first_not_of(" \t");

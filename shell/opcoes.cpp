@@ -9,7 +9,31 @@ const char* const ajudaopcoes =
     "uso: vorlandocraft [--seed S] [--scale K] [--fullscreen] [--moldura] [--mission N] [--record ARQ]\n"
     "                   [--replay ARQ] [--ticks N] [--shot T=ARQ.png]... [--state T=ARQ.json]...\n"
     "     vorlandocraft --headless --ticks N [--seed S] [--input ARQ|-] [--shot T=ARQ.png]...\n"
-    "                   [--state T=ARQ.json]... [--sounds ARQ] [--mission N] [--record ARQ] [--replay ARQ]\n";
+    "                   [--state T=ARQ.json]... [--sounds ARQ] [--mission N] [--record ARQ] [--replay ARQ]\n"
+    "     vorlandocraft --help | --version\n";
+
+const char* const ajudacompleta =
+    "\n"
+    "Vorlandocraft: estratégia em tempo real com Seu Vorlando e seu bando, em doze missões.\n"
+    "\n"
+    "  --seed S          semeia o gerador aleatório (senão, o relógio)\n"
+    "  --scale K         janela K vezes 800 x 600 (1 a 8; 0 a maior que cabe na tela); fica nos ajustes\n"
+    "  --fullscreen      começa em tela cheia (Enter alterna); fica nos ajustes\n"
+    "  --mission N       começa direto na missão N (1 a 12), sem menus\n"
+    "  --record ARQ      grava a semente e cada evento de entrada em ARQ\n"
+    "  --replay ARQ      repete uma partida gravada\n"
+    "  --ticks N         termina depois do tique N\n"
+    "  --shot T=ARQ      grava a tela depois do tique T (PNG 800 x 600)\n"
+    "  --state T=ARQ     grava o estado do jogo depois do tique T (JSON)\n"
+    "  --headless        sem janela nem som, tiques sem espera (testes e revisões)\n"
+    "  --input ARQ|-     entrada roteirizada (com --headless, - lê comandos da entrada padrão)\n"
+    "  --sounds ARQ      grava os sons pedidos (com --headless)\n"
+    "  --help, --version esta ajuda; a versão\n"
+    "\n"
+    "Arquivos: o jogo salvo Vorlandocraft.sav e os arquivos-sinal Anselva.dat, Tokyo.dat e Msx.dat ficam em\n"
+    "$XDG_DATA_HOME/vorlandocraft (~/.local/share/vorlandocraft), os ajustes em\n"
+    "$XDG_CONFIG_HOME/vorlandocraft/ajustes.conf; uma cópia portátil (a pasta atual com as pastas do jogo)\n"
+    "guarda tudo na própria pasta. Veja vorlandocraft(6).\n";
 
 static bool numero(const std::string& s, int64_t& v, int64_t minimo, int64_t maximo) {
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
@@ -40,7 +64,7 @@ bool leopcoes(const std::vector<std::string>& args, Opcoes& o, std::string& porq
         else if (a == "--moldura") o.moldura = true;
         else if (a == "--ticks") { if (!temvalor || !numero(v, n, 0, MAXTIQUES)) return falta("um número de tiques"); o.ticks = int32_t(n); o.temticks = true; i++; }
         else if (a == "--seed") { if (!temvalor || !numero(v, n, 0, INT64_MAX)) return falta("uma semente numérica"); o.semente = uint64_t(n); o.temsemente = true; i++; }
-        else if (a == "--scale") { if (!temvalor || !numero(v, n, 1, 8)) return falta("uma escala de 1 a 8"); o.escala = int32_t(n); i++; }
+        else if (a == "--scale") { if (!temvalor || !numero(v, n, 0, 8)) return falta("uma escala de 0 a 8"); o.escala = int32_t(n); o.temescala = true; i++; }
         else if (a == "--mission") { if (!temvalor || !numero(v, n, 1, 12)) return falta("uma missão de 1 a 12"); o.missao = int32_t(n); i++; }
         else if (a == "--input") { if (!temvalor) return falta("um arquivo"); o.roteiro = v; i++; }
         else if (a == "--sounds") { if (!temvalor) return falta("um arquivo"); o.sons = v; i++; }

@@ -18,6 +18,7 @@ struct Opcoes {
     std::vector<std::pair<int32_t, std::string>> estados; // --state T=PATH
     std::string sons;                       // --sounds PATH
     int32_t escala = 0;                     // --scale K (window), 0 fits the desktop
+    bool temescala = false;
     bool telacheia = false;                 // --fullscreen
     bool moldura = false;                   // --moldura: the window manager's frame around the window
     int32_t missao = 0;                     // --mission N: straight into a mission
@@ -26,4 +27,6 @@ struct Opcoes {
 // Reads the arguments; false with a reason for an unknown or malformed one, or for options that
 // do not go together.
 bool leopcoes(const std::vector<std::string>& args, Opcoes& o, std::string& porque);
-extern const char* const ajudaopcoes;  // the usage text
+extern const char* const ajudaopcoes;    // the usage text
+extern const char* const ajudacompleta;  // what --help adds to it
+extern const char* const versaoprograma;  // "1.2.0": the build's version

@@ -133,6 +133,8 @@ clica() {  # botão x y fx fy fw
 abrex 1920x1080
 iniciajogo a --seed 11 --record "$W/a.rec" $(for t in $(seq 900 960); do echo --shot "$t=$W/a/q$t.png"; done)
 esperageometria "240 0 1440 1080" "a maior janela 4:3 que cabe em 1920 x 1080"
+# the game's emblem on the window
+xprop -id "$JAN" _NET_WM_ICON 2>/dev/null | grep -q "Icon (64 x 64)" || falha "a janela não tem o emblema do jogo"
 xdotool windowfocus --sync "$JAN"
 # the trivia page takes Z once it has been up 50 ticks
 espera "a página de curiosidades" telaeciclo 2 55

@@ -28,6 +28,7 @@ TEST_F(Headless, TickTwentyFiveLeavesTheLoadingScreen) {
 }
 
 TEST_F(Headless, FlagFilesReachTheDump) {
+    criaconteudominimo(pasta.caminho);  // a game folder: its own flag files count
     pasta.escreve("Tokyo.dat", "");
     pasta.escreve("Msx.dat", "");
     ASSERT_EQ(rodajogo(dir(), "--headless --ticks 1 --state 1=s.json"), 0);
@@ -88,7 +89,8 @@ TEST_F(Headless, WindowWithoutADisplaySaysWhy) {
     EXPECT_NE(saida.find("--headless"), std::string::npos);
 }
 
-TEST_F(Headless, EmptyFolderStopsOnTheErrorScreenAndZEndsTheRun) {
+TEST_F(Headless, GameFolderWithoutPicturesStopsOnTheErrorScreenAndZEndsTheRun) {
+    std::filesystem::create_directory(pasta.caminho / "Unidades");  // a game folder, emptied
     pasta.escreve("r.txt", "6 press 90\n");
     ASSERT_EQ(rodajogo(dir(), "--headless --ticks 20 --input r.txt --state 5=a.json --state 6=b.json --state 9=c.json --shot 5=e.png"), 0);
     std::string a = leituracompleta(dir() + "/a.json"), b = leituracompleta(dir() + "/b.json");

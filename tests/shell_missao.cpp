@@ -15,6 +15,7 @@ struct MissaoDireta : ::testing::Test {
 }  // namespace
 
 TEST_F(MissaoDireta, MissingAssetsLeaveTheGameOnTheErrorScreen) {
+    std::filesystem::create_directory(pasta.caminho / "Sons");  // a game folder without most of its files
     ASSERT_EQ(rodajogo(dir(), "--headless --mission 1 --ticks 1 --state 1=s.json"), 0);
     std::string s = leituracompleta(dir() + "/s.json");
     EXPECT_EQ(campojson(s, "tela"), 10);
