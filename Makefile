@@ -84,7 +84,7 @@ fuzz: fuzz-build
 	@for a in $(FUZZ_TARGETS); do \
 	  mkdir -p build/fuzz/corpus/$$a build/fuzz/achados/$$a; \
 	  echo "--- fuzz_$$a por $(FUZZ_SECONDS) s"; \
-	  ./build/fuzz/fuzz_$$a -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
+	  ./build/fuzz/fuzz_$$a -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=30 -print_final_stats=1 \
 	    -artifact_prefix=build/fuzz/achados/$$a/ build/fuzz/corpus/$$a tests/fuzz/sementes/$$a \
 	    > build/fuzz/$$a.log 2>&1; r=$$?; \
 	  grep -E '^(#[0-9]+ +DONE|stat::|==[0-9]+==ERROR|SUMMARY)' build/fuzz/$$a.log; \

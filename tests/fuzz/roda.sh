@@ -10,6 +10,6 @@ mkdir -p "$corpus" "$dir/achados/$alvo"
 # the seeds alone, each once
 "$bin" -runs=0 "$sementes"
 # then a while of fuzzing; a finding is written to achados/ and fails the run
-"$bin" -max_total_time="$segundos" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
+"$bin" -max_total_time="$segundos" -rss_limit_mb=2048 -timeout=60 -print_final_stats=1 \
   -artifact_prefix="$dir/achados/$alvo/" "$corpus" "$sementes" 2>&1 | tail -n 12
 exit "${PIPESTATUS[0]}"
