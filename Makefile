@@ -76,5 +76,17 @@ fuzz: fuzz-build
 	  [ $$r = 0 ] || { echo "fuzz_$$a achou uma falha: build/fuzz/achados/$$a"; exit 1; }; \
 	done
 
+bench: deps-test build
+	./build/bench/vorlando_bench
+
+# the scripted player plays the whole campaign at seeds 1, 2 and 3 and prints each table; the
+# recordings of every mission stay in build/campanha/sementeN/partidas
+campaign: build
+	@for s in 1 2 3; do \
+	  rm -rf build/campanha/semente$$s; \
+	  ./build/tools/campanha/joga_campanha --pasta build/campanha/semente$$s --semente $$s \
+	    --conteudo build/game --rotas build/gen/rotas.txt || exit 1; \
+	done
+
 clean:
 	rm -rf build
