@@ -28,7 +28,17 @@ struct Escalador {
     std::vector<int32_t> colunas, linhas;
     std::vector<uint16_t> pesocoluna, pesolinha;
 
+    // Eight output columns scaled across at once: where their frame pixels start, each column's
+    // first and second pixel from there, and the weights as the vector code lays them out.
+    struct alignas(32) Bloco {
+        int32_t coluna[8];  // from the first pixel, and from the one after for the second
+        uint16_t pesobaixo[16], pesoalto[16];
+        int32_t inicio;
+    };
+
    private:
+    std::vector<Bloco> blocos;
+    std::vector<uint32_t> linhalarga;  // a frame row with room after it
     std::vector<uint32_t> faixas[2];  // two frame rows already scaled across
     int32_t linhafaixa[2] = {-1, -1};
     const uint32_t* faixa(const uint32_t* origem, int32_t linha);

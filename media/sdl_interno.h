@@ -10,6 +10,14 @@ void sdlfechasom();
 void sdltoca(WaveList& list, int32_t index);
 void sdlpara(WaveList& list, int32_t index);
 
+// the picture through SDL's renderer (sdl_renderizador.cpp), when it draws with a graphics card
+struct SDL_Window;
+struct Encaixe;
+bool sdlgpuabre(SDL_Window* janela);  // false: the window's own surface is used
+bool sdlgpuativo();
+void sdlgpufecha();
+Encaixe sdlgpumostra(const uint32_t* quadro);  // presents the frame; where it lies in the window
+
 // the picture (sdl_video.cpp)
 void sdlrepinta();        // shows the last frame again (expose, a new size); nothing without a window
 void sdlnovotamanho();    // the window's size changed: bars and frame are laid out anew

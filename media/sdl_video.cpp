@@ -2,7 +2,8 @@
 // fits the usable desktop (or a whole multiple asked for), the frame scaled sharp by the program
 // itself into the window's own surface, and full screen letterboxed with the pointer held inside.
 // Scaling here rather than through a renderer keeps the picture the same on every machine and costs
-// little where OpenGL is done in software.
+// little where OpenGL is done in software; with a graphics card SDL's renderer does it instead
+// (sdl_renderizador.cpp).
 #include <SDL2/SDL.h>
 
 #include <algorithm>
@@ -35,6 +36,10 @@ int32_t ponteirox = -1, ponteiroy = -1;
 
 void mostra(bool tudo) {
     if (!janela || ultimoquadro.empty()) return;
+    if (sdlgpuativo()) {
+        quadro = sdlgpumostra(ultimoquadro.data());
+        return;
+    }
     SDL_Surface* s = SDL_GetWindowSurface(janela);
     if (!s) return;
     if (refazer || s->w != superficiel || s->h != superficiea) {
@@ -306,7 +311,7 @@ AberturaTela OpenSdl(const OpcoesVideo& o, std::string& why) {
         SDL_Quit();
         return AberturaTela::semtela;
     }
-    if (!SDL_GetWindowSurface(janela)) {
+    if (!sdlgpuabre(janela) && !SDL_GetWindowSurface(janela)) {
         why = std::string("não foi possível desenhar na janela: ") + SDL_GetError();
         SDL_DestroyWindow(janela);
         janela = nullptr;
@@ -331,6 +336,7 @@ AberturaTela OpenSdl(const OpcoesVideo& o, std::string& why) {
 void sdlfechajanela() {
     SDL_SetWindowGrab(janela, SDL_FALSE);
     sdlfechasom();
+    sdlgpufecha();
     usaplataforma(nullptr);
     SDL_DestroyWindow(janela);
     janela = nullptr;

@@ -178,22 +178,27 @@ std::u32string letras(const std::string& text) {
     return r;
 }
 
-// The letter's coverage mixed over the back buffer in colour c.
+// The letter's coverage mixed over the back buffer in colour c: each channel (c k + d (255 - k)) / 255,
+// red and blue side by side in one word. The division is (x + 1 + x / 256) / 256, the same for every
+// sum up to 255 x 255, which also keeps the two channels' sums from reaching each other.
 void pintaglifo(const Glifo& g, int32_t px, int32_t baseline, Cor c) {
     const int32_t left = px + g.esquerda, top = baseline - g.topo;
+    const uint32_t corrb = (uint32_t(c.r) << 16) | c.b, corg = c.g, cheia = corrb | (corg << 8);
     const int32_t x0 = std::max(0, -left), x1 = std::min(g.w, LARGURATELA - left);
     const int32_t y0 = std::max(0, -top), y1 = std::min(g.h, ALTURATELA - top);
     for (int32_t my = y0; my < y1; my++) {
         const uint8_t* a = &g.alfa[size_t(my) * g.w];
         uint32_t* dst = backbuffer[top + my] + left;
         for (int32_t mx = x0; mx < x1; mx++) {
-            uint32_t k = a[mx];
+            const uint32_t k = a[mx];
             if (!k) continue;
-            uint32_t d = dst[mx];
-            uint32_t r = (c.r * k + ((d >> 16) & 255) * (255 - k)) / 255;
-            uint32_t gr = (c.g * k + ((d >> 8) & 255) * (255 - k)) / 255;
-            uint32_t b = (c.b * k + (d & 255) * (255 - k)) / 255;
-            dst[mx] = (r << 16) | (gr << 8) | b;
+            if (k == 255) {
+                dst[mx] = cheia;
+                continue;
+            }
+            const uint32_t l = 255 - k, d = dst[mx];
+            const uint32_t rb = corrb * k + (d & 0xFF00FFu) * l, g = corg * k + ((d >> 8) & 255) * l;
+            dst[mx] = (((rb + 0x10001u + ((rb >> 8) & 0xFF00FFu)) >> 8) & 0xFF00FFu) | (((g + 1 + (g >> 8)) >> 8) << 8);
         }
     }
 }

@@ -44,6 +44,8 @@ done
 export LSAN_OPTIONS="suppressions=$FONTE/tests/lsan_janela.supp:print_suppressions=0"
 export SDL_AUDIODRIVER=dummy
 unset SDL_VIDEODRIVER
+# the pictures are compared pixel for pixel: the program's own scaling, never a renderer's
+export VORLANDO_VIDEO=software
 
 # Xvfb on a free display number it picks itself; waits for it at most 10 s.
 abrex() {

@@ -95,3 +95,40 @@ TEST(Escala, OtherSizesSoftenEachEdgeOverOnePixelAtMost) {
         EXPECT_EQ(erradas, 0u) << w << " x " << h;
     }
 }
+
+// Every pixel, worked out one at a time from the tables: the two frame rows mixed across by the
+// column weight, then those two mixed down by the row weight, each channel rounded down. The fast
+// paths (eight columns at a time, whole rows at a time, rows repeated) give exactly that, also at
+// widths that leave columns over, below the frame's size, and into a wider surface.
+TEST(Escala, EveryPixelIsItsColumnAndRowMixRoundedDown) {
+    auto q = quadroaleatorio();
+    auto mix = [](uint32_t p, uint32_t r, uint32_t w) {
+        uint32_t m = 0;
+        for (int s : {0, 8, 16}) m |= ((((p >> s) & 255) * (256 - w) + ((r >> s) & 255) * w) / 256) << s;
+        return m;
+    };
+    Escalador e;
+    for (auto [w, h] : {std::pair{1440, 1080}, std::pair{1030, 773}, std::pair{2880, 2160}, std::pair{1600, 1200},
+                        std::pair{643, 480}, std::pair{1384, 1038}}) {
+        const int32_t passo = w + 13;
+        e.prepara(w, h);
+        std::vector<uint32_t> out(size_t(passo) * size_t(h), 0xDEADBEEFu);
+        e.escala(q.data(), out.data(), passo);
+        size_t erradas = 0, margem = 0;
+        for (int32_t y = 0; y < h; y++) {
+            for (int32_t x = 0; x < w; x++) {
+                int32_t c = e.colunas[size_t(x)], l = e.linhas[size_t(y)];
+                uint32_t wx = e.pesocoluna[size_t(x)], wy = e.pesolinha[size_t(y)];
+                auto linha = [&](int32_t k) {
+                    const uint32_t* s = q.data() + size_t(k) * LARGURATELA;
+                    return wx == 0 ? s[c] : mix(s[c], s[c + 1], wx);
+                };
+                uint32_t esperado = wy == 0 ? linha(l) : mix(linha(l), linha(l + 1), wy);
+                erradas += out[size_t(y) * size_t(passo) + size_t(x)] != esperado;
+            }
+            for (int32_t x = w; x < passo; x++) margem += out[size_t(y) * size_t(passo) + size_t(x)] != 0xDEADBEEFu;
+        }
+        EXPECT_EQ(erradas, 0u) << w << " x " << h;
+        EXPECT_EQ(margem, 0u) << w << " x " << h << ": written past the row";
+    }
+}
