@@ -54,7 +54,8 @@ deb-check: deps-test deb
 	bash tests/pacote_lintian.sh $$(ls -t build/vorlandocraft_*_amd64.deb | head -1)
 
 build-test: deps-test
-	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVORLANDO_SANITIZE=ON -DVORLANDO_TESTES=curtos
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVORLANDO_SANITIZE=ON -DVORLANDO_TESTES=curtos \
+	  $(if $(ROTAS),-DVORLANDO_ROTAS=$(ROTAS),-UVORLANDO_ROTAS)
 	cmake --build build/test -j $(JOBS)
 
 # optimised, with assertions and UBSan: the long scenarios
@@ -67,15 +68,18 @@ fuzz-build: deps-test
 	cmake -S tests/fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++
 	cmake --build build/fuzz -j $(JOBS)
 
-# The long scenarios start as soon as their tree is built and run while the sanitized tree builds;
+# The long scenarios start as soon as their tree is built and run, one at a time, while the sanitized
+# tree builds (it takes the routes the optimised tree checked) and the fuzz targets build beside it;
 # the other tests follow. Both ctest summaries are printed, the long ones last, and a failure in
 # either fails the run.
 test: deps-test
 	@$(MAKE) --no-print-directory build-longo
 	@rm -f build/longo.rc; ( cd build/longo && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
 	  HOME=$(CURDIR)/build/longo/casa XDG_DATA_HOME=$(CURDIR)/build/longo/casa/dados \
-	  XDG_CONFIG_HOME=$(CURDIR)/build/longo/casa/config ctest --output-on-failure -j $(JOBS) -L longo > ../longo.log 2>&1; echo $$? > ../longo.rc ) & \
-	$(MAKE) --no-print-directory build-test fuzz-build && \
+	  XDG_CONFIG_HOME=$(CURDIR)/build/longo/casa/config ctest --output-on-failure -j 1 -L longo > ../longo.log 2>&1; echo $$? > ../longo.rc ) & \
+	$(MAKE) --no-print-directory fuzz-build > build/fuzz-build.log 2>&1 & \
+	$(MAKE) --no-print-directory build-test ROTAS=$(CURDIR)/build/longo/gen/rotas.txt && \
+	{ wait $$! || { cat build/fuzz-build.log; false; }; } && \
 	( cd build/test && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS) -LE longo ); \
 	rc=$$?; wait; echo "--- testes longos (build/longo)"; cat build/longo.log; \
 	[ "$$rc" = 0 ] && [ "$$(cat build/longo.rc)" = 0 ]
