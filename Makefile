@@ -54,7 +54,7 @@ deb-check: deps-test deb
 	bash tests/pacote_lintian.sh $$(ls -t build/vorlandocraft_*_amd64.deb | head -1)
 
 build-test: deps-test
-	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVORLANDO_SANITIZE=ON -DVORLANDO_TESTES=curtos \
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DVORLANDO_SANITIZE=ON -DVORLANDO_TESTES=curtos \
 	  $(if $(ROTAS),-DVORLANDO_ROTAS=$(ROTAS),-UVORLANDO_ROTAS)
 	cmake --build build/test -j $(JOBS)
 
