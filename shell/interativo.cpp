@@ -4,7 +4,6 @@
 #include "shell/interativo.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <iostream>
 
@@ -23,11 +22,6 @@ constexpr size_t MAXPENDENTES = 1000000;
 void responde(const std::string& s) {
     std::fputs((s + "\n").c_str(), stdout);
     std::fflush(stdout);
-}
-
-bool inteiro(const std::string& s, int64_t& v) {
-    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    return ec == std::errc() && p == s.data() + s.size();
 }
 
 std::string apara(const std::string& s) {
@@ -72,7 +66,7 @@ struct Sessao {
 
     void passo(const std::string& arg) {
         int64_t n = 0;
-        if (!inteiro(arg, n) || n < 0 || n > MAXTIQUES) return responde("erro step espera um número de tiques: " + trechodalinha(arg));
+        if (!inteirolimitado(arg, n, 0, MAXTIQUES)) return responde("erro step espera um número de tiques: " + trechodalinha(arg));
         std::string falha;
         for (int64_t k = 0; k < n && !acabou(); k++) {
             std::string f = tique();
@@ -87,7 +81,7 @@ struct Sessao {
         if (arg.empty()) return responde("erro shot espera um arquivo");
         if (eq != std::string::npos) {
             // "T=PATH", or a bad one: a file named after a mistyped line is never written
-            if (eq == 0 || eq + 1 >= arg.size() || !inteiro(arg.substr(0, eq), quando) || quando < 0 || quando > MAXTIQUES)
+            if (eq == 0 || eq + 1 >= arg.size() || !inteirolimitado(arg.substr(0, eq), quando, 0, MAXTIQUES))
                 return responde("erro shot espera ARQUIVO ou TIQUE=ARQUIVO: " + trechodalinha(arg));
             if (quando <= t) return responde("erro o tique " + std::to_string(quando) + " já passou");
             fotos.emplace_back(int32_t(quando), arg.substr(eq + 1));

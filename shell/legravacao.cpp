@@ -1,16 +1,10 @@
 // Reading a recording back: its header of "#" lines and its events. Recordings come attached to bug
 // reports, so nothing in them is trusted: every header value is checked as the command line checks it.
-#include <charconv>
 #include <sstream>
 
 #include "shell/gravacao.h"
 
 namespace {
-
-bool inteiro(const std::string& s, int64_t& v, int64_t minimo, int64_t maximo) {
-    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    return ec == std::errc() && p == s.data() + s.size() && v >= minimo && v <= maximo;
-}
 
 // "musica 1 efeitos 1 vozes 1 velocidade 20": the settings the run started with
 bool leajustesgravados(std::istringstream& c, Ajustes& a) {
@@ -19,12 +13,12 @@ bool leajustesgravados(std::istringstream& c, Ajustes& a) {
     while (c >> nome) {
         if (!(c >> valor)) return false;
         if (nome == "velocidade") {
-            if (!inteiro(valor, v, 0, 100)) return false;
+            if (!inteirolimitado(valor, v, 0, 100)) return false;
             a.velocidade = int32_t(v);
             continue;
         }
         bool* chave = nome == "musica" ? &a.musica : nome == "efeitos" ? &a.efeitos : nome == "vozes" ? &a.vozes : nullptr;
-        if (!chave || !inteiro(valor, v, 0, 1)) return false;
+        if (!chave || !inteirolimitado(valor, v, 0, 1)) return false;
         *chave = v != 0;
     }
     return true;
@@ -49,17 +43,17 @@ bool legravacao(const std::string& texto, Gravacao& g, std::string& porque) {
         int64_t v = 0;
         bool umvalor = bool(c >> valor) && !(c >> sobra);
         if (chave == "semente") {
-            if (!umvalor || !inteiro(valor, v, 0, INT64_MAX)) return ruim("uma semente de 0 a 9223372036854775807");
+            if (!umvalor || !inteirolimitado(valor, v, 0, INT64_MAX)) return ruim("uma semente de 0 a 9223372036854775807");
             g.semente = uint64_t(v);
             temsemente = true;
         } else if (chave == "missao") {
-            if (!umvalor || !inteiro(valor, v, 0, 12)) return ruim("uma missão de 0 a 12");
+            if (!umvalor || !inteirolimitado(valor, v, 0, 12)) return ruim("uma missão de 0 a 12");
             g.missao = int32_t(v);
         } else if (chave == "telacheia") {
-            if (!umvalor || !inteiro(valor, v, 0, 1)) return ruim("0 ou 1");
+            if (!umvalor || !inteirolimitado(valor, v, 0, 1)) return ruim("0 ou 1");
             g.telacheia = v != 0;
         } else if (chave == "fim") {
-            if (!umvalor || !inteiro(valor, v, 0, MAXTIQUES)) return ruim("um tique de 0 a " + std::to_string(MAXTIQUES));
+            if (!umvalor || !inteirolimitado(valor, v, 0, MAXTIQUES)) return ruim("um tique de 0 a " + std::to_string(MAXTIQUES));
             g.fim = int32_t(v);
         } else if (chave == "versao") {
             if (!umvalor) return ruim("a versão do programa");

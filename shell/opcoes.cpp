@@ -1,7 +1,6 @@
 // Command-line options.
 #include "shell/opcoes.h"
 
-#include <charconv>
 
 #include "shell/roteiro.h"
 
@@ -35,16 +34,11 @@ const char* const ajudacompleta =
     "$XDG_CONFIG_HOME/vorlandocraft/ajustes.conf; uma cópia portátil (a pasta atual com as pastas do jogo)\n"
     "guarda tudo na própria pasta. Veja vorlandocraft(6).\n";
 
-static bool numero(const std::string& s, int64_t& v, int64_t minimo, int64_t maximo) {
-    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    return ec == std::errc() && p == s.data() + s.size() && v >= minimo && v <= maximo;
-}
-
 // "T=PATH": a tick and a file.
 static bool tiqueearquivo(const std::string& s, std::pair<int32_t, std::string>& out) {
     size_t eq = s.find('=');
     int64_t t = 0;
-    if (eq == std::string::npos || eq + 1 >= s.size() || !numero(s.substr(0, eq), t, 0, MAXTIQUES)) return false;
+    if (eq == std::string::npos || eq + 1 >= s.size() || !inteirolimitado(s.substr(0, eq), t, 0, MAXTIQUES)) return false;
     out = {int32_t(t), s.substr(eq + 1)};
     return true;
 }
@@ -62,10 +56,10 @@ bool leopcoes(const std::vector<std::string>& args, Opcoes& o, std::string& porq
         if (a == "--headless") o.headless = true;
         else if (a == "--fullscreen") o.telacheia = true;
         else if (a == "--moldura") o.moldura = true;
-        else if (a == "--ticks") { if (!temvalor || !numero(v, n, 0, MAXTIQUES)) return falta("um número de tiques"); o.ticks = int32_t(n); o.temticks = true; i++; }
-        else if (a == "--seed") { if (!temvalor || !numero(v, n, 0, INT64_MAX)) return falta("uma semente numérica"); o.semente = uint64_t(n); o.temsemente = true; i++; }
-        else if (a == "--scale") { if (!temvalor || !numero(v, n, 0, 8)) return falta("uma escala de 0 a 8"); o.escala = int32_t(n); o.temescala = true; i++; }
-        else if (a == "--mission") { if (!temvalor || !numero(v, n, 1, 12)) return falta("uma missão de 1 a 12"); o.missao = int32_t(n); i++; }
+        else if (a == "--ticks") { if (!temvalor || !inteirolimitado(v, n, 0, MAXTIQUES)) return falta("um número de tiques"); o.ticks = int32_t(n); o.temticks = true; i++; }
+        else if (a == "--seed") { if (!temvalor || !inteirolimitado(v, n, 0, INT64_MAX)) return falta("uma semente numérica"); o.semente = uint64_t(n); o.temsemente = true; i++; }
+        else if (a == "--scale") { if (!temvalor || !inteirolimitado(v, n, 0, 8)) return falta("uma escala de 0 a 8"); o.escala = int32_t(n); o.temescala = true; i++; }
+        else if (a == "--mission") { if (!temvalor || !inteirolimitado(v, n, 1, 12)) return falta("uma missão de 1 a 12"); o.missao = int32_t(n); i++; }
         else if (a == "--input") { if (!temvalor) return falta("um arquivo"); o.roteiro = v; i++; }
         else if (a == "--sounds") { if (!temvalor) return falta("um arquivo"); o.sons = v; i++; }
         else if (a == "--record") { if (!temvalor) return falta("um arquivo"); o.grava = v; i++; }

@@ -14,10 +14,8 @@ namespace {
 // The next word of the line as a whole number within [minimo, maximo].
 bool numero(std::istringstream& in, int32_t& v, int32_t minimo, int32_t maximo) {
     std::string w;
-    if (!(in >> w)) return false;
     int64_t n = 0;
-    auto [p, ec] = std::from_chars(w.data(), w.data() + w.size(), n);
-    if (ec != std::errc() || p != w.data() + w.size() || n < minimo || n > maximo) return false;
+    if (!(in >> w) || !inteirolimitado(w, n, minimo, maximo)) return false;
     v = int32_t(n);
     return true;
 }
@@ -28,6 +26,11 @@ bool ponto(std::istringstream& in, EventoRoteiro& e) {
 }
 
 }  // namespace
+
+bool inteirolimitado(const std::string& s, int64_t& v, int64_t minimo, int64_t maximo) {
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    return ec == std::errc() && p == s.data() + s.size() && v >= minimo && v <= maximo;
+}
 
 bool leevento(const std::string& l, EventoRoteiro& e) {
     std::istringstream in(l);

@@ -26,6 +26,8 @@ bool leroteiro(const std::string& texto, std::vector<EventoRoteiro>& eventos, st
 // One event line (no comment, no blank); false when it is not one: a tick outside 1..MAXTIQUES, a
 // point off the 800 x 600 screen, a key outside 1..255 or anything after the event.
 bool leevento(const std::string& linha, EventoRoteiro& e);
+// A whole decimal number within [minimo, maximo], the whole of `s` (no sign but '-', no spaces).
+bool inteirolimitado(const std::string& s, int64_t& v, int64_t minimo, int64_t maximo);
 // At most `n` characters of a line for a message, every byte that is not printable ASCII shown as '?'.
 std::string trechodalinha(const std::string& linha, size_t n = 40);
 // Reads a script or recording file whole, refusing a folder, an unreadable file and one larger than
