@@ -54,14 +54,14 @@ deb-check: deps-test deb
 	bash tests/pacote_lintian.sh $$(ls -t build/vorlandocraft_*_amd64.deb | head -1)
 
 build-test: deps-test
-	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DVORLANDO_SANITIZE=ON -DVORLANDO_TESTES=curtos \
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DVORLANDO_SANITIZE=ON -DVORLANDO_TESTES=curtos -DVORLANDO_LOTES=ON \
 	  $(if $(ROTAS),-DVORLANDO_ROTAS=$(ROTAS),-UVORLANDO_ROTAS)
 	cmake --build build/test -j $(JOBS)
 
 # optimised, with assertions and UBSan: the long scenarios
 build-longo: deps-test
 	cmake -S . -B build/longo -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-O2 -DVORLANDO_UBSAN=ON \
-	  -DVORLANDO_TESTES=longos
+	  -DVORLANDO_TESTES=longos -DVORLANDO_LOTES=ON
 	cmake --build build/longo -j $(JOBS)
 
 fuzz-build: deps-test

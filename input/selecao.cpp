@@ -52,14 +52,14 @@ void descarta(bool (*teste)(const Unidade&)) {
     for (int32_t i = 1; i <= MAXUNIDADES; i++)
         if (unidades[i].tipo != 0 && teste(unidades[i])) unidades[i].selecionado = false;
 }
-bool vivo(const Unidade& a) { return a.organico; }
+bool organismo(const Unidade& a) { return a.organico; }
 bool estrutura(const Unidade& a) { return !a.organico; }
 bool aliado(const Unidade& a) { return !a.inimigo; }
 bool inimigo(const Unidade& a) { return a.inimigo; }
 
 void filtraselecao() {
     if (pausa) return;
-    if (algumselecionado(vivo)) descarta(estrutura);
+    if (algumselecionado(organismo)) descarta(estrutura);
     if (algumselecionado(aliado)) descarta(inimigo);
 }
 

@@ -15,7 +15,7 @@ constexpr Cor BRANCO_{255, 255, 255};
 constexpr Cor CINZA{180, 180, 180};      // tooltip of a button the unit cannot pay in MP
 constexpr Cor LILAS{200, 200, 255};      // caption under the pointer
 constexpr Cor AZULCLARO{180, 180, 255};  // the tooltip's highlighted last line
-constexpr Cor AMARELO{255, 255, 0};      // frame of a control whose automatic mode is on
+constexpr Cor AMARELOAUTOMATICO{255, 255, 0};      // frame of a control whose automatic mode is on
 
 // Size of a control by its style: button, menu entry, check box, slider.
 void medebotao(Botao& r) {
@@ -56,7 +56,7 @@ void desenhacomando(Botao& r, bool sobre) {
     if (semmp) DrawItem(DXImageListIcones, 3, r.posx, r.posy);
     // a worker repairing or a healer healing by herself shows it on her button
     if ((s.consertoautomatico && r.comando == 11) || (s.curaautomatica && r.comando == 14)) r.destaque = 1;
-    if (r.destaque == 1 && ciclotela < 25) desenharetangulo(r.posx - 2, r.posy - 2, r.posx + 43, r.posy + 42, AMARELO);
+    if (r.destaque == 1 && ciclotela < 25) desenharetangulo(r.posx - 2, r.posy - 2, r.posx + 43, r.posy + 42, AMARELOAUTOMATICO);
     if (sobre) dica(r, semmp ? CINZA : BRANCO_);
 }
 

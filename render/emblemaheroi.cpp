@@ -14,7 +14,7 @@ namespace {
 
 // Health: the part just lost flashes white; the bar goes from red to green, and black on every
 // other tick once a third or less is left.
-void barravida(const Unidade& h) {
+void vidadoemblema(const Unidade& h) {
     if (h.hpmax == 0) return;
     bool par = ciclotela % 2 == 0;
     if (par) pintaretangulo(7, 44, 7 + arredonda(h.hpexibido / h.hpmax * 33), 48, Cor{255, 255, 255});
@@ -25,7 +25,7 @@ void barravida(const Unidade& h) {
 }
 
 // Magic: the part just spent in red under the blue.
-void barramagia(const Unidade& h) {
+void magiadoemblema(const Unidade& h) {
     if (h.mpmax == 0) return;
     pintaretangulo(7, 50, 7 + arredonda(h.mpexibido / h.mpmax * 33), 52, Cor{255, 0, 0});
     pintaretangulo(7, 50, 7 + arredonda(h.mp / h.mpmax * 33), 52, Cor{100, 100, 255});
@@ -38,8 +38,8 @@ void emblema(const Unidade& h) {
     // 2. unspent technique points
     if (h.pontostecnica > 0) escrevetexto(37, 28, std::to_string(h.pontostecnica), "c", 8, Cor{255, 255, 255});
     // 3. and 4. the bars
-    barravida(h);
-    barramagia(h);
+    vidadoemblema(h);
+    magiadoemblema(h);
     // 5. the tooltip while the pointer rests on the badge
     if (mousex >= 5 && mousex <= 43 && mousey >= 5 && mousey <= 43 && !pausa && mousenum == 0) {
         pintaretangulo(662, 440, 780, 457, Cor{0, 0, 0});

@@ -28,6 +28,13 @@ protected:
 
 // Creates a unit standing still at (x, y) in the lowest free slot and returns that slot (0 when
 // the table was full).
+// live effects of one type
+inline int32_t efeitosdotipo(int32_t t) {
+    int32_t n = 0;
+    for (int32_t s = 1; s <= MAXEFEITOS; s++) n += efeitos[s].tipo == t;
+    return n;
+}
+
 inline int32_t poeunidade(int32_t tipo, int32_t x, int32_t y, int32_t pronto = 1) {
     int32_t u = 1;
     while (u <= MAXUNIDADES && unidades[u].tipo != 0) u++;

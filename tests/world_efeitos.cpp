@@ -10,12 +10,6 @@ void tiques(int n) {
     for (int k = 0; k < n; k++) processaefeitos();
 }
 
-int32_t contatipo(int32_t t) {
-    int32_t n = 0;
-    for (int32_t s = 1; s <= MAXEFEITOS; s++) n += efeitos[s].tipo == t;
-    return n;
-}
-
 }  // namespace
 
 TEST_F(WorldEfeitos, The251stEffectIsSilentlyNotCreated) {
@@ -24,7 +18,7 @@ TEST_F(WorldEfeitos, The251stEffectIsSilentlyNotCreated) {
     Efeito ultimo = efeitos[MAXEFEITOS];
     criaefeito(43, 0, 999, 999, 0);
     EXPECT_EQ(contaefeitos(), MAXEFEITOS);
-    EXPECT_EQ(contatipo(43), 0);
+    EXPECT_EQ(efeitosdotipo(43), 0);
     EXPECT_EQ(efeitos[MAXEFEITOS].x, ultimo.x);
 }
 
@@ -182,7 +176,7 @@ TEST_F(WorldEfeitos, FallingFireballLandsShakesAndBurnsBothSidesAndTrees) {
     EXPECT_DOUBLE_EQ(efeitos[1].z, 0);
     EXPECT_EQ(tremor, 30);
     EXPECT_EQ(som, 39);
-    EXPECT_EQ(contatipo(14) + contatipo(15) + contatipo(16), 5);
+    EXPECT_EQ(efeitosdotipo(14) + efeitosdotipo(15) + efeitosdotipo(16), 5);
     EXPECT_GE(unidades[amigo].queimando, 100);
     EXPECT_LT(unidades[amigo].queimando, 110);
     EXPECT_GE(unidades[inimigo].queimando, 100);
@@ -199,14 +193,14 @@ TEST_F(WorldEfeitos, FallingFireballLandsShakesAndBurnsBothSidesAndTrees) {
 TEST_F(WorldEfeitos, DemonDepartureBurstsOnItsLastTick) {
     criaefeito(17, 0, 400, 300, 0);
     tiques(49);
-    EXPECT_EQ(contatipo(21), 0);
-    EXPECT_EQ(contatipo(17), 1);
+    EXPECT_EQ(efeitosdotipo(21), 0);
+    EXPECT_EQ(efeitosdotipo(17), 1);
     processaefeitos();  // the 50th tick is its last
-    EXPECT_EQ(contatipo(17), 0);
-    EXPECT_EQ(contatipo(18), 1);
-    EXPECT_EQ(contatipo(19), 1);
-    EXPECT_EQ(contatipo(20), 1);
-    EXPECT_EQ(contatipo(21), 10);
+    EXPECT_EQ(efeitosdotipo(17), 0);
+    EXPECT_EQ(efeitosdotipo(18), 1);
+    EXPECT_EQ(efeitosdotipo(19), 1);
+    EXPECT_EQ(efeitosdotipo(20), 1);
+    EXPECT_EQ(efeitosdotipo(21), 10);
     EXPECT_EQ(som, 46);
 }
 
@@ -215,7 +209,7 @@ TEST_F(WorldEfeitos, SmallFlameMakesFlameOrSmokeAtFive) {
     tiques(5);
     EXPECT_EQ(contaefeitos(), 1);
     processaefeitos();  // the sixth tick sees an age of 5
-    EXPECT_EQ(contatipo(1) + contatipo(2), 1);
+    EXPECT_EQ(efeitosdotipo(1) + efeitosdotipo(2), 1);
 }
 
 TEST_F(WorldEfeitos, CorpsesFadeInTheirLast200Ticks) {
@@ -303,12 +297,12 @@ TEST_F(WorldEfeitos, BossDeathEndsInFiftyFlames) {
     camerax = cameray = 0;
     criaefeito(43, 0, 300, 200, 0);
     tiques(245);
-    int32_t antes = contatipo(1);
+    int32_t antes = efeitosdotipo(1);
     processaefeitos();  // sees an age of 245: five before the end
-    EXPECT_GE(contatipo(1), antes + 48);  // fifty new flames, give or take the small ones ageing
-    EXPECT_LE(contatipo(1), antes + 51);
+    EXPECT_GE(efeitosdotipo(1), antes + 48);  // fifty new flames, give or take the small ones ageing
+    EXPECT_LE(efeitosdotipo(1), antes + 51);
     tiques(4);
-    EXPECT_EQ(contatipo(43), 0);
+    EXPECT_EQ(efeitosdotipo(43), 0);
 }
 
 TEST_F(WorldEfeitos, LeavesDriftDownAndLeftAndBoltsLeaveTrails) {
@@ -325,7 +319,7 @@ TEST_F(WorldEfeitos, LeavesDriftDownAndLeftAndBoltsLeaveTrails) {
     criaefeito(23, 0, 300, 100, 45);  // Fidelina's bolt: a sparkle every third animation tick
     efeitos[1].velocidade = 0;
     tiques(6);
-    EXPECT_GE(contatipo(24), 1);
+    EXPECT_GE(efeitosdotipo(24), 1);
     for (int32_t s = 1; s <= MAXEFEITOS; s++)
         if (efeitos[s].tipo == 24) {
             EXPECT_GE(efeitos[s].z, 45 - 12 - 6);  // sparkles sink a pixel a tick
@@ -340,6 +334,6 @@ TEST_F(WorldEfeitos, LandedFireballBurnsUntilItsTimeIsUp) {
     EXPECT_EQ(efeitos[1].tipo, 13);
     unidades[u].queimando = 0;
     processaefeitos();
-    EXPECT_EQ(contatipo(13), 0);
+    EXPECT_EQ(efeitosdotipo(13), 0);
     EXPECT_GE(unidades[u].queimando, 100);  // its last tick still burns
 }

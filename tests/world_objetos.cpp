@@ -11,12 +11,6 @@ void tique() {
     processaobjetos();
 }
 
-int32_t contatipo(int32_t t) {
-    int32_t n = 0;
-    for (int32_t s = 1; s <= MAXEFEITOS; s++) n += efeitos[s].tipo == t;
-    return n;
-}
-
 }  // namespace
 
 TEST_F(WorldObjetos, TypeDefaultsAtCreation) {
@@ -62,11 +56,11 @@ TEST_F(WorldObjetos, TreeBurningFromTenStepsIsGoneAfterThirtyTicksLeavingAshes) 
     for (int k = 0; k < 29; k++) tique();
     EXPECT_EQ(objetos[1].tipo, 2);
     EXPECT_EQ(objetos[1].queimando, 1);
-    EXPECT_EQ(contatipo(12), 0);
+    EXPECT_EQ(efeitosdotipo(12), 0);
     tique();
     EXPECT_EQ(objetos[1].tipo, 0);
-    EXPECT_EQ(contatipo(12), 1);
-    EXPECT_GE(contatipo(10), 1);
+    EXPECT_EQ(efeitosdotipo(12), 1);
+    EXPECT_GE(efeitosdotipo(10), 1);
     EXPECT_FALSE(sobreposicaoponteiro(300, 300, 10, 10));  // the cell is free again
 }
 

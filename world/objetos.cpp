@@ -44,7 +44,7 @@ constexpr TipoObjeto TIPOS[] = {
 static_assert(sizeof(TIPOS) / sizeof(TIPOS[0]) == MAXTIPOSOBJETO + 1, "one row per object type");
 
 // Drawing anchors by picture: left offset, height above the base point.
-constexpr uint8_t ANCORAS[][2] = {
+constexpr uint8_t ANCORASOBJETO[][2] = {
     {33, 90},   // 0 tree
     {39, 85},   // 1 tree
     {41, 92},   // 2 tree
@@ -69,7 +69,7 @@ constexpr uint8_t ANCORAS[][2] = {
     {20, 115},  // 21 mission target
     {25, 25},   // 22 hidden trap
 };
-static_assert(sizeof(ANCORAS) / sizeof(ANCORAS[0]) == 23, "one row per object picture");
+static_assert(sizeof(ANCORASOBJETO) / sizeof(ANCORASOBJETO[0]) == 23, "one row per object picture");
 
 // Step 1: a burning object sends up flames every third tick and burns away.
 // Returns false when the object is gone.
@@ -119,8 +119,8 @@ void processaobjetos() {
         if (o.quadro >= o.quadros) o.quadro = 0;
         o.tamanhox = t.tamanhox;
         o.tamanhoy = t.tamanhoy;
-        o.desenhox = ANCORAS[o.desenho][0];
-        o.desenhoy = ANCORAS[o.desenho][1];
+        o.desenhox = ANCORASOBJETO[o.desenho][0];
+        o.desenhoy = ANCORASOBJETO[o.desenho][1];
     }
 }
 

@@ -13,7 +13,7 @@ struct Ancora {
 
 constexpr int32_t MAXQUADROS = 108;
 
-const Ancora ANCORAS[] = {
+const Ancora ANCORASEFEITO[] = {
     {0, 0},     // 0 -
     {0, 0},     // 1 -
     {7, 7},     // 2 flame
@@ -123,7 +123,7 @@ const Ancora ANCORAS[] = {
     {10, 10},   // 106 clod of earth
     {20, 90},   // 107 the boss's death
 };
-static_assert(sizeof(ANCORAS) / sizeof(ANCORAS[0]) == MAXQUADROS, "one row per effect picture");
+static_assert(sizeof(ANCORASEFEITO) / sizeof(ANCORASEFEITO[0]) == MAXQUADROS, "one row per effect picture");
 
 // A drifting leaf turns over through these pictures, ten animation ticks each.
 constexpr uint8_t FOLHA[] = {74, 75, 76, 77, 78, 79, 80, 74, 81, 82, 83, 84, 85, 86};
@@ -179,8 +179,8 @@ uint8_t quadroefeito(const Efeito& e) {
 
 void ancoraefeito(Efeito& e) {
     if (e.quadro < MAXQUADROS) {
-        e.ancorax = ANCORAS[e.quadro].x;
-        e.ancoray = ANCORAS[e.quadro].y;
+        e.ancorax = ANCORASEFEITO[e.quadro].x;
+        e.ancoray = ANCORASEFEITO[e.quadro].y;
     } else {
         e.ancorax = 0;
         e.ancoray = 0;
