@@ -1,18 +1,31 @@
 // SDL back end, sound: SDL_mixer channels; a wave becomes a chunk the first time it is played.
+// The channels are mixed in floating point, where a sum above full scale is kept rather than clipped,
+// and the limiter brings the mix under the ceiling before SDL hands it to the device.
+#include "media/limitador.h"
 #include "media/sdl_interno.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
 static bool somaberto = false;
+static Limitador limitador;  // touched only by the audio thread once the device is open
+
+static void limitasaida(void*, Uint8* fluxo, int bytes) {
+    limita(limitador, reinterpret_cast<float*>(fluxo), bytes / int(sizeof(float) * LIMITADORCANAIS), LIMITADORCANAIS);
+}
 
 bool sdlabresom() {
     if (somaberto) return true;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    if (Mix_OpenAudioDevice(44100, AUDIO_F32SYS, LIMITADORCANAIS, 1024, nullptr, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
+    int taxa = 44100, canais = LIMITADORCANAIS;
+    Uint16 formato = AUDIO_F32SYS;
+    Mix_QuerySpec(&taxa, &formato, &canais);
+    limitainicia(limitador, taxa);
+    Mix_SetPostMix(limitasaida, nullptr);
     Mix_AllocateChannels(32);
     somaberto = true;
     return true;
@@ -21,7 +34,9 @@ bool sdlabresom() {
 void sdlfechasom() {
     if (!somaberto) return;
     Mix_HaltChannel(-1);
+    Mix_SetPostMix(nullptr, nullptr);
     Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     somaberto = false;
 }
 
