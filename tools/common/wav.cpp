@@ -12,7 +12,7 @@
 static void put32(std::vector<uint8_t>& b, uint32_t v) { for (int i = 0; i < 4; i++) b.push_back(uint8_t(v >> (8 * i))); }
 static void put16(std::vector<uint8_t>& b, uint16_t v) { b.push_back(uint8_t(v)); b.push_back(uint8_t(v >> 8)); }
 
-bool write_wav(const std::string& path, const std::vector<float>& samples, int rate) {
+bool write_wav(const std::string& path, const std::vector<float>& samples, int rate, int channels) {
     std::vector<uint8_t> b;
     uint32_t datalen = uint32_t(samples.size() * 2);
     b.insert(b.end(), {'R', 'I', 'F', 'F'});
@@ -20,10 +20,10 @@ bool write_wav(const std::string& path, const std::vector<float>& samples, int r
     b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
     put32(b, 16);
     put16(b, 1);  // PCM
-    put16(b, 1);  // mono
+    put16(b, uint16_t(channels));
     put32(b, uint32_t(rate));
-    put32(b, uint32_t(rate) * 2);
-    put16(b, 2);
+    put32(b, uint32_t(rate) * 2 * uint32_t(channels));
+    put16(b, uint16_t(2 * channels));
     put16(b, 16);
     b.insert(b.end(), {'d', 'a', 't', 'a'});
     put32(b, datalen);

@@ -111,11 +111,12 @@ void filtrar_passabaixa(Sinal& s, double freq) {
 static const int COMBS[4] = {1116 / 2 + 3, 1188 / 2 + 1, 1277 / 2, 1356 / 2 + 1};
 static const int ALLPASS[2] = {556 / 2 + 1, 441 / 2};
 
-Sinal reverberar(const Sinal& s, double sala, double mistura, double caudaseg) {
+Sinal reverberar(const Sinal& s, double sala, double mistura, double caudaseg, int espalha) {
+    const double escala = double(TAXA) / TAXAEFEITOS;  // the same room at any rate
     size_t n = s.size() + size_t(amostras(caudaseg));
     Sinal molhado(n, 0.0f);
     for (int c = 0; c < 4; c++) {
-        int len = int(COMBS[c] * (0.6 + sala));
+        int len = int(COMBS[c] * (0.6 + sala) * escala) + espalha;
         std::vector<float> buf(size_t(len), 0.0f);
         double amortece = 0.0;
         double ganho = 0.72 + 0.12 * sala;
@@ -129,7 +130,7 @@ Sinal reverberar(const Sinal& s, double sala, double mistura, double caudaseg) {
         }
     }
     for (int a = 0; a < 2; a++) {
-        std::vector<float> buf(size_t(ALLPASS[a]), 0.0f);
+        std::vector<float> buf(size_t(ALLPASS[a] * escala) + size_t(espalha / 2), 0.0f);
         for (size_t i = 0; i < n; i++) {
             size_t k = i % buf.size();
             float b = buf[k], x = molhado[i];

@@ -1,5 +1,6 @@
 // The sound generator's building blocks: signals, oscillators, envelopes, filters, noise and a small reverb.
-// Everything is plain arithmetic on float samples at 22 050 Hz, so the same input gives the same bytes.
+// Everything is plain arithmetic on float samples (22 050 Hz for the effects and voices, 32 000 Hz for the
+// music), so the same input gives the same bytes.
 #pragma once
 #include "common/rng.h"
 
@@ -7,7 +8,15 @@
 #include <cstdint>
 #include <vector>
 
-inline constexpr int TAXA = 22050;                 // samples a second of every file we write
+inline constexpr int TAXAEFEITOS = 22050;          // samples a second of the effects and voices
+inline constexpr int TAXAMUSICA = 32000;           // and of the music, whose cymbals and strings want the top
+inline int TAXA = TAXAEFEITOS;                     // the rate being synthesised now
+// Synthesises at another rate while it lives.
+struct NaTaxa {
+    int antes;
+    explicit NaTaxa(int t) : antes(TAXA) { TAXA = t; }
+    ~NaTaxa() { TAXA = antes; }
+};
 inline constexpr double DOISPI = 6.283185307179586;
 using Sinal = std::vector<float>;
 
@@ -77,7 +86,8 @@ void filtrar_passabaixa(Sinal& s, double freq);
 inline double ruido(Rng& r) { return r.uniform() * 2.0 - 1.0; }
 
 // Schroeder reverb: four combs and two all-passes. `mistura` is the wet share.
-Sinal reverberar(const Sinal& s, double sala, double mistura, double caudaseg);
+// `espalha` lengthens every delay by that many samples: the right channel's room, so the two sides differ.
+Sinal reverberar(const Sinal& s, double sala, double mistura, double caudaseg, int espalha = 0);
 // Reads a signal at a fractional position (linear), 0 outside.
 double ler(const Sinal& s, double pos);
 // Plays `s` at `razao` times its speed (2 = an octave up and half as long).
