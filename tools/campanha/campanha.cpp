@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "campanha/olhos.h"
@@ -118,6 +119,14 @@ bool jogacampanha(const OpcoesCampanha& o, std::vector<LinhaCampanha>& tabela, s
         linha.tiquestotal = tiques;
         encerragravacao(tiques);
         tabela.push_back(linha);
+        // the recording must be one the game replays: read it back as --replay does
+        std::ifstream f(partida.string() + ".txt", std::ios::binary);
+        std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>()), porque;
+        Gravacao lida;
+        if (!legravacao(texto, lida, porque)) {
+            why = "missão " + std::to_string(n) + ": a gravação seria recusada: " + porque;
+            return false;
+        }
         if (!ok || !linha.r.vitoria) {
             if (why.empty()) why = "missão " + std::to_string(n) + ": " + (linha.r.motivo.empty() ? "as telas não responderam" : linha.r.motivo);
             return false;

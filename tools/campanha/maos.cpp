@@ -20,7 +20,14 @@ Maos::Maos() {
     manipuladores.mousemove = DXDraw1MouseMove;
 }
 
+// The window delivers the pointer on the screen only, so the hands never point off it (the game would
+// clamp the point the same way, but a recording with it would be refused).
+static int32_t natelax(int32_t x) { return std::clamp(x, 0, LARGURATELA - 1); }
+static int32_t natelay(int32_t y) { return std::clamp(y, 0, ALTURATELA - 1); }
+
 void Maos::move(int32_t x, int32_t y) {
+    x = natelax(x);
+    y = natelay(y);
     EventoRoteiro e;
     e.tipo = EventoRoteiro::MOVE;
     e.x = x;
@@ -29,6 +36,8 @@ void Maos::move(int32_t x, int32_t y) {
 }
 
 void Maos::aperta(bool direito, int32_t x, int32_t y) {
+    x = natelax(x);
+    y = natelay(y);
     move(x, y);
     EventoRoteiro e;
     e.tipo = EventoRoteiro::DOWN;
@@ -39,6 +48,8 @@ void Maos::aperta(bool direito, int32_t x, int32_t y) {
 }
 
 void Maos::solta(bool direito, int32_t x, int32_t y) {
+    x = natelax(x);
+    y = natelay(y);
     EventoRoteiro e;
     e.tipo = EventoRoteiro::UP;
     e.direito = direito;
