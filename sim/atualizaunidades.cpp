@@ -2,6 +2,7 @@
 // the steps before it left; units created during the pass are updated in it when their slot comes.
 #include "sim/regras.h"
 #include "sim/sim.h"
+#include "world/caixasunidades.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ void passosservico(int32_t j) {
 }  // namespace
 
 void atualizaunidades() {
+    abreposicoes();
     for (int32_t j = 1; j <= MAXUNIDADES; j++) {
         if (unidades[j].tipo == 0) continue;
         passosheroi(j);            // 1.-4. auras, the staff, levels, the cap
@@ -56,4 +58,5 @@ void atualizaunidades() {
         golpetremor(j);            //     and what the attack animation releases
         disparoadistancia(j);
     }
+    fechaposicoes();
 }

@@ -6,6 +6,7 @@
 #include "media/media.h"
 #include "sim/regras.h"
 #include "sim/sim.h"
+#include "world/caixasunidades.h"
 #include "world/efeitos.h"
 #include "world/gradeobjetos.h"
 #include "world/objetos.h"
@@ -47,14 +48,37 @@ void parainimigo(Unidade& a, bool vendoinvisiveis) {
     }
 }
 
+// A solid unit whose box overlaps the unit's where it stands now.
+bool batenela(const Unidade& a, const Unidade& o) {
+    return o.tipo != 0 && o.solido && sobrepoe(a.x, a.y, a.tamanhox, a.tamanhoy, o.x, o.y, o.tamanhox, o.tamanhoy);
+}
+
+// The next unit, from slot `de` on, the unit bumps into; 0 when none. During the units' pass the small
+// table of positions leaves out every unit farther than the two largest half boxes (and a pixel for
+// the rounding), which cannot touch it: the same units are found in the same order, with far fewer of
+// the large records read.
+int32_t proximabatida(int32_t u, int32_t de) {
+    const Unidade& a = unidades[u];
+    if (posicoesabertas) {
+        const double lx = a.tamanhox + maiorcaixax + 1.0, ly = a.tamanhoy + maiorcaixay + 1.0;
+        for (int32_t i = de; i <= MAXUNIDADES; i++) {
+            const PosicaoUnidade& p = posicoesunidades[i];
+            if ((std::fabs(p.x - a.x) >= lx) | (std::fabs(p.y - a.y) >= ly)) continue;
+            if (i != u && batenela(a, unidades[i])) return i;
+        }
+        return 0;
+    }
+    for (int32_t i = de; i <= MAXUNIDADES; i++)
+        if (i != u && batenela(a, unidades[i])) return i;
+    return 0;
+}
+
 // 2.-3. bumps into other units, then the push out of any box still overlapped
 void colideunidades(int32_t u, double dx, double dy) {
     Unidade& a = unidades[u];
     bool bateu = false;
-    for (int32_t i = 1; i <= MAXUNIDADES; i++) {
+    for (int32_t i = proximabatida(u, 1); i != 0; i = proximabatida(u, i + 1)) {
         const Unidade& o = unidades[i];
-        if (i == u || o.tipo == 0 || !o.solido) continue;
-        if (!sobrepoe(a.x, a.y, a.tamanhox, a.tamanhoy, o.x, o.y, o.tamanhox, o.tamanhoy)) continue;
         bateu = true;
         a.x -= dx;
         a.y -= dy;
@@ -67,10 +91,9 @@ void colideunidades(int32_t u, double dx, double dy) {
         paraperto(a);
     }
     if (!bateu) return;  // it stands where every box was just found clear
-    for (int32_t i = 1; i <= MAXUNIDADES; i++) {
+    for (int32_t i = proximabatida(u, 1); i != 0; i = proximabatida(u, i + 1)) {
         const Unidade& o = unidades[i];
-        if (i == u || o.tipo == 0 || !o.solido) continue;
-        if (sobrepoe(a.x, a.y, a.tamanhox, a.tamanhoy, o.x, o.y, o.tamanhox, o.tamanhoy)) a.y = o.y + o.tamanhoy + a.tamanhoy;
+        a.y = o.y + o.tamanhoy + a.tamanhoy;
     }
 }
 
@@ -137,4 +160,5 @@ void moverunidade(int32_t u, double dx, double dy) {
     if (a.y > mapaaltura * 50 - 60) a.y = mapaaltura * 50 - 60;
     colideunidades(u, dx, dy);
     colideobjetos(u, dx, dy);
+    anotaposicao(u);
 }

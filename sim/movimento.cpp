@@ -4,6 +4,7 @@
 
 #include "sim/regras.h"
 #include "sim/sim.h"
+#include "world/caixasunidades.h"
 
 namespace {
 
@@ -41,5 +42,6 @@ void passomovimento(int32_t u) {
     if (distancia(a.x, a.y, a.destinox, a.destinoy) <= a.velocidade) {
         a.x = a.destinox;
         a.y = a.destinoy;
+        anotaposicao(u);
     }
 }

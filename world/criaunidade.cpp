@@ -5,6 +5,7 @@
 
 #include "sim/sim.h"
 #include "world/auxiliares.h"
+#include "world/caixasunidades.h"
 #include "world/catalogo.h"
 #include "world/estado.h"
 #include "world/itens.h"
@@ -190,4 +191,5 @@ void criaunidade(int32_t tipo, int32_t x, int32_t y, int32_t pronto, int32_t des
     // 14. its first picture, box and anchors now: a unit made during the unit update into a slot
     // already passed is drawn before its own update comes round
     escolhequadro(u);
+    anotaposicao(u);
 }

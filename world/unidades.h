@@ -55,6 +55,7 @@ struct Unidade {
     uint8_t pontostecnica;         // hero: unspent technique points
     uint16_t tempovida;            // summoned unit: life ticks left
     uint16_t tempovidamax;         // summoned unit: full life; 0 = not summoned
+    uint8_t tamanhox, tamanhoy;    // half sizes of the collision box (beside the position: every step reads both)
     double x, y;                   // map position, pixels do mapa
     int32_t destinox, destinoy;    // destination, pixels do mapa
     bool organico;                 // living unit: stats, regeneration, healing, poison, fire
@@ -107,7 +108,6 @@ struct Unidade {
     int32_t curaexibida;           // last healing received, shown over the unit
     int32_t curatempo;             // ticks left to show it
     double direcao;                // heading, radians 0..6.28, y pointing up the screen
-    uint8_t tamanhox, tamanhoy;    // half sizes of the collision box
     uint8_t desenhox, desenhoy;    // anchor of the current frame
     uint8_t altura;                // height of the figure, pixels
     uint8_t fornececomida;         // food supplied once complete
