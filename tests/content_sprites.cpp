@@ -442,6 +442,38 @@ TEST(ContentSprites, WallBlocksJoinAndTrapsStayLow) {
     for (const Picture& p : ce) EXPECT_TRUE(p.w == ce[0].w && p.h == ce[0].h);
 }
 
+// The step between two lines of pixels, summed over their length.
+static double passo(const Picture& p, int x0, int y0, int x1, int y1, int dx, int dy, int n) {
+    double s = 0;
+    for (int k = 0; k < n; k++)
+        for (int c = 0; c < 3; c++) s += std::abs(p.at(x0 + k * dx, y0 + k * dy)[c] - p.at(x1 + k * dx, y1 + k * dy)[c]);
+    return s;
+}
+
+TEST(ContentSprites, WallBlocksTileWithoutSeamsAndTheDungeonFloorIsNoBrickWall) {
+    std::vector<Picture> ob = gera_objetos();
+    const Picture& muro = ob[18];
+    // side by side: the right edge runs on into the left edge as any column runs into the next
+    double borda = passo(muro, muro.w - 1, 0, 0, 0, 0, 1, muro.h), dentro = 0;
+    for (int x = 10; x < 40; x += 10) dentro += passo(muro, x, 0, x + 1, 0, 0, 1, muro.h) / 3;
+    EXPECT_LT(borda, dentro * 1.5 + 200);
+    // one above the other: the top 50 rows are all a wall shows under the next one; where they meet
+    // runs a joint between capstones, no harsher than the joints between the rows of one wall's top
+    borda = passo(muro, 0, 49, 0, 0, 1, 0, muro.w);
+    double junta = 0;
+    for (int y = 0; y < 48; y++) junta = std::max(junta, passo(muro, 0, y, 0, y + 1, 1, 0, muro.w));
+    EXPECT_LT(borda, junta * 1.2);
+    // flagstones: no mortar line runs straight across the whole floor tile as the courses of a wall do
+    const Picture& chao = gera_cenarios()[2];
+    int pior = 0;
+    for (int y = 0; y < chao.h; y++) {
+        int escuros = 0;
+        for (int x = 0; x < chao.w; x++) escuros += chao.at(x, y)[0] + chao.at(x, y)[1] + chao.at(x, y)[2] < 150;
+        pior = std::max(pior, escuros);
+    }
+    EXPECT_LT(pior, chao.w * 95 / 100);
+}
+
 TEST(ContentSprites, AnchorSourceHoldsBothTablesWhole) {
     std::string fonte = fonte_ancoras(unidades());
     EXPECT_NE(fonte.find("const int16_t desenhox[NQUADROSUNIDADE]"), std::string::npos);
