@@ -60,7 +60,7 @@ Picture sombra_chao() {
             if (d > 1) continue;
             double cheio = d < 0.84 ? 1 : (1 - d) / 0.16;  // the chance a rim pixel is drawn
             if (salpico(x, y, 7) > cheio * 0.7 + 0.3) continue;
-            Tinta c = rgb(30, 27, 20).mistura(rgb(44, 39, 30), limita((d - 0.4) / 0.6));
+            Tinta c = rgb(40, 37, 28).mistura(rgb(54, 50, 38), limita((d - 0.4) / 0.6));
             p.set(x, y, uint8_t(c.r * 255), uint8_t(c.g * 255), uint8_t(c.b * 255));
         }
     return p;
