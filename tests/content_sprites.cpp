@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -405,6 +406,25 @@ TEST(ContentSprites, MarksHaveTheSizesTheirDrawingOffsetsExpect) {
     EXPECT_LT(ef[71].w, ef[72].w);
     EXPECT_LT(ef[72].w, ef[73].w);
     EXPECT_NEAR(ef[73].w, 18, 2);
+}
+
+// The shadow under every living thing is one dark shape: no see-through pixel in its middle (a
+// checkerboard there reads as a grid on the grass), and nothing in it lighter than a shadow.
+TEST(ContentSprites, GroundShadowIsSolidAndDarkInItsMiddle) {
+    const Picture p = gera_efeitos()[0];
+    int dentro = 0;
+    for (int y = 0; y < p.h; y++)
+        for (int x = 0; x < p.w; x++) {
+            double d = std::hypot((x + 0.5 - p.w / 2.0) / (p.w / 2.0), (y + 0.5 - p.h / 2.0) / (p.h / 2.0));
+            if (p.iswhite(x, y)) {
+                EXPECT_GT(d, 0.75) << "hole at " << x << "," << y;
+                continue;
+            }
+            const uint8_t* c = p.at(x, y);
+            EXPECT_LT(c[0] + c[1] + c[2], 3 * 70) << x << "," << y;
+            dentro++;
+        }
+    EXPECT_GT(dentro, p.w * p.h / 2);
 }
 
 TEST(ContentSprites, ArrowsPointTheirWayAndTheFireballFallsHeadFirst) {

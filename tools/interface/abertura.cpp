@@ -16,7 +16,7 @@ static Picture fundoabertura() {  // 0: night over the kingdom, 800 x 600
     estrelas(cr, rng, 800, 330, 160);
     astro(cr, 610, 120, 38, hex(0xf4e8c0), 0.35);
     colinas(cr, 800, 600, 400, 60, 0.5, hex(0x3a2a4a), hex(0x5a3a5a));
-    castelo(cr, 200, 372, 110, hex(0x1e1428), true);
+    castelo(cr, 726, 408, 70, hex(0x1e1428), true);  // far off to the right, clear of the framed painting
     colinas(cr, 800, 600, 470, 40, 2.1, hex(0x1e2a2a), hex(0x2e3a3a));
     for (int i = 0; i < 40; i++) pinheiro(cr, i * 21 + rng.range(-6, 6), 520 + rng.range(-10, 20), rng.range(40, 70), hex(0x142020));
     colinas(cr, 800, 600, 560, 20, 4.0, hex(0x0e1414), hex(0x1a2020));

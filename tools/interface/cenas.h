@@ -17,6 +17,8 @@ void castelo(cairo_t* cr, double x, double y, double larg, Tom c, bool janelas);
 void violao(cairo_t* cr, double x, double y, double comp, double angulo);  // centre of the body, length
 void moldurapintura(cairo_t* cr, double w, double h);                     // gold frame around a slide
 
-enum Pessoa { VORLANDO, DURBICO, FIDELINA, MORGAVA, QUITEVA, SAMURAI };
-// A dark silhouette with a thin warm rim light on the side of `luz` (-1 left, +1 right).
+enum Pessoa { VORLANDO, DURBICO, FIDELINA, MORGAVA, QUITEVA, SAMURAI, VELHA, VELHO };
+// A person modelled and lit like the units (personagens.cpp), `alt` pixels tall with the feet at (x, y),
+// turned a little toward the side of `luz` (-1 left, +1 right) and toned by `c`, the scene's shadow:
+// the figure takes the dusk or the night of its slide and keeps a rim of light on that side.
 void silhueta(cairo_t* cr, Pessoa p, double x, double y, double alt, Tom c, double luz);

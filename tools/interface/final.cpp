@@ -67,10 +67,10 @@ static void regresso(cairo_t* cr) {  // 3: the four companions walk home at suns
     poligono(cr, {120, H, 280, H, 300, 200, 286, 200});
     pinta(cr, hex(0xb08a5a), 0);
     silhueta(cr, FIDELINA, 100, 262, 80, SOMBRA, 1);
+    violao(cr, 162, 214, 50, 1.2);  // slung on his back: the neck shows over his shoulder
     silhueta(cr, VORLANDO, 150, 270, 100, SOMBRA, 1);
     silhueta(cr, DURBICO, 195, 268, 62, SOMBRA, 1);
     silhueta(cr, MORGAVA, 60, 258, 82, SOMBRA, 1);
-    violao(cr, 150, 200, 50, 1.2);
 }
 
 static void festa(cairo_t* cr) {  // 4: the village celebrates around the bonfire

@@ -199,8 +199,8 @@ static void longevidade(cairo_t* cr) {  // page 5: an old couple under the cherr
     // bench and the couple
     poligono(cr, {190, 250, 300, 250, 300, 256, 190, 256});
     chapado(cr, hex(0x3a2010), 0);
-    silhueta(cr, QUITEVA, 225, 262, 60, hex(0x2a1a1a), -1);
-    silhueta(cr, VORLANDO, 268, 262, 68, hex(0x2a1a1a), -1);
+    silhueta(cr, VELHA, 225, 262, 60, hex(0x2a1a1a), -1);
+    silhueta(cr, VELHO, 268, 262, 68, hex(0x2a1a1a), -1);
     letreiro(cr, "82 / 76 anos", 330, 300, 18, CREME, TINTA, 3);
 }
 
@@ -362,19 +362,56 @@ static void comida(cairo_t* cr) {  // page 9: sushi on a board, chopsticks
     letreiro(cr, "ITADAKIMASSU !", 220, 60, 26, hex(0xf8d040), TINTA, 4);
 }
 
+// A piece of the katana from (x0, y0) to (x1, y1): the lacquered scabbard, or the bound hilt
+// with its round guard at (x0, y0).
+static void katana(cairo_t* cr, double x0, double y0, double x1, double y1, bool cabo) {
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_new_path(cr);
+    cairo_move_to(cr, x0, y0);
+    cairo_line_to(cr, x1, y1);
+    if (!cabo) {
+        traco(cr, hex(0x08060a), 7);
+        traco(cr, hex(0x3a1218), 5);
+        cairo_new_path(cr);
+        cairo_move_to(cr, x0 + 1, y0 - 1.5);
+        cairo_line_to(cr, x1 + 1, y1 - 1.5);
+        traco(cr, hex(0x8a4a50), 1.2, 0.8);  // the lacquer's shine
+        return;
+    }
+    traco(cr, hex(0x08060a), 7);
+    traco(cr, hex(0x2a2030), 5);
+    // the silk binding: light diamonds along the hilt
+    for (int k = 1; k < 6; k++) {
+        double t = k / 6.0;
+        elipse(cr, x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, 1.6, 1.6);
+        chapado(cr, hex(0xb8b0c8), 0);
+    }
+    elipse(cr, x0, y0, 3, 7);
+    pinta(cr, hex(0xa08040), 1.0);  // the guard
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+}
+
 static void samurai(cairo_t* cr) {  // page 10: a samurai under the moon among bamboo
     ceu(cr, W, H, hex(0x0e1430), hex(0x4a3a6a), 260);
     astro(cr, 260, 110, 60, hex(0xf4e4c0), 0.35);
-    for (int k = 0; k < 9; k++) {
-        double x = 20 + k * 50 + (k % 2) * 10;
-        if (x > 150 && x < 320) continue;
-        for (int s = 0; s < 6; s++) {
-            retarredondado(cr, x - 6, s * 55, 12, 53, 3);
-            chapado(cr, hex(0x1a3a2a), 0.8);
+    // two rows of bamboo: the far one pale in the moonlit haze, the near one dark and lit at the edge
+    for (int fila = 0; fila < 2; fila++)
+        for (int k = 0; k < 9; k++) {
+            double x = 20 + k * 50 + (k % 2) * 10 + (fila ? 0 : 25);
+            if (x > 150 && x < 320) continue;
+            double larg = fila ? 12 : 8;
+            Tom cana = fila ? hex(0x1e4a32) : mistura(hex(0x183428), hex(0x3a3060), 0.5);
+            for (int s = 0; s < 6; s++) {
+                retarredondado(cr, x - larg / 2, s * 55 + (fila ? 0 : 20), larg, 53, 3);
+                if (fila) pinta(cr, cana, 0.8);
+                else chapado(cr, cana, 0);
+            }
         }
-    }
     colinas(cr, W, H, 280, 6, 0, hex(0x141a20), hex(0x242a30));
+    // the katana at his left hip: the scabbard's end behind him, the hilt and guard in front
+    katana(cr, 246, 196, 306, 226, false);
     silhueta(cr, SAMURAI, 230, 282, 190, hex(0x0a0a10), 1);
+    katana(cr, 252, 192, 210, 177, true);
     letreiro(cr, "SAMURAI", 360, 305, 22, CREME, TINTA, 3);
 }
 

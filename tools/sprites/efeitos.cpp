@@ -5,8 +5,8 @@
 
 #include "boneco.h"
 #include "figuras.h"
+#include "fogos.h"
 #include "sprites.h"
-#include "common/rng.h"
 
 using namespace boneco;
 
@@ -21,44 +21,6 @@ Picture desenha(int w, int h, const Pinta& f, bool borda = true, int limiar = 11
     Picture p = sprite_from_canvas(c, limiar);
     if (borda) outline_sprite(p, 40, 26, 20);
     return p;
-}
-
-void brilho(cairo_t* cr, double x, double y, double r, Tinta centro, Tinta borda) {
-    cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, r);
-    cairo_pattern_add_color_stop_rgba(p, 0, centro.r, centro.g, centro.b, 1);
-    cairo_pattern_add_color_stop_rgba(p, 0.55, borda.r, borda.g, borda.b, 1);
-    cairo_pattern_add_color_stop_rgba(p, 1, borda.r, borda.g, borda.b, 0);
-    cairo_set_source(cr, p);
-    cairo_pattern_destroy(p);
-    elipse(cr, x, y, r, r);
-    cairo_fill(cr);
-}
-
-// A flame tongue standing on (x, y): height a, half width l.
-void chama(cairo_t* cr, double x, double y, double l, double a, double torce = 0) {
-    Tinta cores[3] = {rgb(200, 50, 20), rgb(250, 140, 30), rgb(255, 228, 110)};
-    for (int i = 0; i < 3; i++) {
-        double k = 1 - i * 0.3;
-        cairo_move_to(cr, x - l * k, y);
-        cairo_curve_to(cr, x - l * k, y - a * k * 0.5, x + torce * k - l * 0.3 * k, y - a * k * 0.6, x + torce * k, y - a * k);
-        cairo_curve_to(cr, x + l * 0.4 * k + torce * 0.5, y - a * k * 0.6, x + l * k, y - a * k * 0.45, x + l * k, y);
-        cairo_arc(cr, x, y, l * k, 0, M_PI);
-        usa(cr, cores[i]);
-        cairo_fill(cr);
-    }
-}
-
-// A checkerboard ellipse: a see-through shadow or glow with a colour key.
-void xadrez(cairo_t* cr, double cx, double cy, double rx, double ry, Tinta t, int fase, double aro = 0) {
-    usa(cr, t);
-    for (int y = int(cy - ry); y <= int(cy + ry); y++)
-        for (int x = int(cx - rx); x <= int(cx + rx); x++) {
-            double d = std::pow((x + 0.5 - cx) / rx, 2) + std::pow((y + 0.5 - cy) / ry, 2);
-            if (d > 1 || ((x + y + fase) & 1)) continue;
-            if (aro > 0 && d < aro) continue;
-            cairo_rectangle(cr, x, y, 1, 1);
-        }
-    cairo_fill(cr);
 }
 
 void anel(cairo_t* cr, double cx, double cy, double rx, double ry, Tinta t, double largura) {
@@ -111,21 +73,6 @@ void osso(cairo_t* cr, double x0, double y0, double x1, double y1, double r) {
     }
 }
 
-void fumaca(cairo_t* cr, double w, double k, Tinta t) {
-    double r = w * 0.28;
-    double pos[4][2] = {{0.35, 0.6}, {0.62, 0.58}, {0.5, 0.38}, {0.4, 0.42}};
-    for (auto& q : pos) {
-        elipse(cr, q[0] * w, q[1] * w, r, r * 0.95);
-        cairo_pattern_t* p = cairo_pattern_create_radial(q[0] * w - r * 0.3, q[1] * w - r * 0.3, 0, q[0] * w, q[1] * w, r);
-        Tinta a = t.clara(0.3 + 0.2 * k), b = t;
-        cairo_pattern_add_color_stop_rgb(p, 0, a.r, a.g, a.b);
-        cairo_pattern_add_color_stop_rgb(p, 1, b.r, b.g, b.b);
-        cairo_set_source(cr, p);
-        cairo_pattern_destroy(p);
-        cairo_fill(cr);
-    }
-}
-
 // A figure drawn lying on the ground (a corpse), its top edge at the picture's top; (fx, fy) is
 // where the figure's ground point goes, in fractions of the picture.
 Picture caido(int w, int h, const std::function<void(Cena&)>& monta, double tomba, double giro, double fx, double fy) {
@@ -171,39 +118,20 @@ void seta(cairo_t* cr, double w, double h, double ang) {
 
 
 // Shadow, sphere, flames, smoke, sparks, sparkles, bones and the small flame (0-19).
-void sombras_e_fogo(std::vector<Picture>& v, Rng& rng) {
+void sombras_e_fogo(std::vector<Picture>& v) {
     // 0 ground shadow
-    v.push_back(desenha(30, 10, [](cairo_t* cr, double w, double h) { xadrez(cr, 15, 5, 14.5, 4.8, rgb(30, 28, 24), 0); }, false));
+    v.push_back(sombra_chao());
     // 1 protective sphere
-    v.push_back(desenha(52, 70, [](cairo_t* cr, double w, double h) {
-        xadrez(cr, 26, 35, 24, 33, rgb(150, 200, 250), 0, 0.55);
-        anel(cr, 26, 35, 24, 33, rgb(110, 170, 240), 2.2);
-        cairo_arc(cr, 26, 35, 18, M_PI * 1.1, M_PI * 1.45);
-        usa(cr, rgb(240, 250, 254));
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
-    }, false));
+    v.push_back(esfera_protetora());
     // 2-5 a rising flame shrinking to an ember
-    for (int i = 0; i < 4; i++) {
-        int s = 14 - 2 * i;
-        v.push_back(desenha(s, s, [i](cairo_t* cr, double w, double h) {
-            if (i < 3) chama(cr, w / 2, h - w * 0.3, w * 0.3, h * 0.9 - w * 0.1, (i - 1) * 1.5);
-            else brilho(cr, w / 2, h / 2, w / 2, rgb(255, 200, 80), rgb(200, 60, 20));
-        }));
-    }
-    // 6-9 a smoke puff growing
+    for (int i = 0; i < 4; i++) v.push_back(chama_subindo(i));
+    // 6-9 a smoke puff growing, paler and thinner
     static const int fumo[4] = {14, 18, 20, 24};
-    for (int i = 0; i < 4; i++)
-        v.push_back(desenha(fumo[i], fumo[i], [i](cairo_t* cr, double w, double h) { fumaca(cr, w, i / 3.0, rgb(120, 116, 112).clara(0.15 * i)); }, false, 90));
+    for (int i = 0; i < 4; i++) v.push_back(fumaca_quadro(fumo[i], fumo[i], i / 3.0, rgb(128, 124, 120), 60 + i));
     // 10 a spark
-    v.push_back(desenha(4, 4, [](cairo_t* cr, double w, double h) { brilho(cr, 2, 2, 2.4, rgb(255, 250, 190), rgb(255, 170, 40)); }, false, 60));
+    v.push_back(faisca());
     // 11-12 healing sparkle
-    for (int i = 0; i < 2; i++)
-        v.push_back(desenha(40, 25, [i](cairo_t* cr, double w, double h) {
-            static const double pos[5][3] = {{8, 16, 4}, {18, 7, 5}, {28, 17, 4}, {34, 6, 3}, {14, 21, 3}};
-            for (int k = 0; k < 5; k++) estrela(cr, pos[k][0] + i * 3, pos[k][1] - i * 2 + (k % 2) * i * 3, pos[k][2] - (k + i) % 2,
-                                                (k + i) % 2 ? rgb(140, 250, 160) : rgb(230, 254, 200));
-        }, false));
+    for (int i = 0; i < 2; i++) v.push_back(brilho_cura(i));
     // 13-17 bones: skull, ribs, three bones
     v.push_back(desenha(22, 22, [](cairo_t* cr, double w, double h) {
         elipse(cr, 11, 10, 8, 7.5);
@@ -231,93 +159,38 @@ void sombras_e_fogo(std::vector<Picture>& v, Rng& rng) {
     v.push_back(desenha(14, 14, [](cairo_t* cr, double w, double h) { osso(cr, 3, 7, 11, 7, 1.4); }));
     v.push_back(desenha(14, 14, [](cairo_t* cr, double w, double h) { osso(cr, 4, 11, 10, 3, 1.4); }));
     // 18-19 small flame
-    for (int i = 0; i < 2; i++)
-        v.push_back(desenha(18, 18, [i](cairo_t* cr, double w, double h) { chama(cr, 9, 14, 5, 12 - i * 2, i ? -2 : 2); }));
+    for (int i = 0; i < 2; i++) v.push_back(chama_pequena(i));
 }
 
 // Magic dust, the burnt heap, the fireball, ground fire and burning debris (20-33).
-void poeira_e_fogueira(std::vector<Picture>& v, Rng& rng) {
+void poeira_e_fogueira(std::vector<Picture>& v) {
     // 20-23 trail of magic dust
     static const int poeira[4] = {14, 18, 20, 24};
-    for (int i = 0; i < 4; i++)
-        v.push_back(desenha(poeira[i], poeira[i], [i, &rng](cairo_t* cr, double w, double h) {
-            for (int k = 0; k < 5 + i; k++) {
-                double x = rng.range(w * 0.2, w * 0.8), y = rng.range(h * 0.2, h * 0.8);
-                brilho(cr, x, y, 2.5 + rng.range(0, 1.5), rgb(230, 190, 250), rgb(140, 70, 180));
-            }
-        }, false, 90));
+    for (int i = 0; i < 4; i++) v.push_back(poeira_magica(i, poeira[i]));
     // 24-26 a burnt-out heap cooling
-    for (int i = 0; i < 3; i++)
-        v.push_back(desenha(40, 40, [i](cairo_t* cr, double w, double h) {
-            elipse(cr, 20, 28, 17, 8);
-            gradiente_lateral(cr, 3, 37, rgb(64, 58, 54).clara(i * 0.12));
-            cairo_fill_preserve(cr);
-            contorno(cr, rgb(60, 54, 50));
-            Tinta lenha = rgb(50, 38, 30);
-            for (int k = 0; k < 3; k++) {
-                cairo_move_to(cr, 8 + k * 8, 31 - k * 2);
-                cairo_line_to(cr, 20 + k * 6, 20 + k * 3);
-                usa(cr, lenha);
-                cairo_set_line_width(cr, 4);
-                cairo_stroke(cr);
-            }
-            for (int k = 0; k < 6 - i * 3; k++) brilho(cr, 10 + k * 4.5, 24 + (k % 3) * 3, 2.5, rgb(255, 200, 80), rgb(220, 70, 20));
-            if (i == 0) chama(cr, 22, 24, 4, 12);
-        }));
-    // 27 the falling fireball with its trail
-    v.push_back(desenha(70, 110, [](cairo_t* cr, double w, double h) {
-        for (int k = 0; k < 6; k++) brilho(cr, 35 + std::sin(k) * 4, 80 - k * 12, 18 - k * 2.2, rgb(255, 220, 100), rgb(230, 90, 20));
-        brilho(cr, 35, 86, 22, rgb(255, 250, 200), rgb(250, 120, 30));
-        elipse(cr, 35, 86, 12, 12);
-        usa(cr, rgb(255, 236, 150));
-        cairo_fill(cr);
-    }, true, 100));
-    // 28-30 the fire left burning on the ground
-    static const int fogo[3][2] = {{80, 75}, {74, 92}, {76, 74}};
-    for (int i = 0; i < 3; i++)
-        v.push_back(desenha(fogo[i][0], fogo[i][1], [i](cairo_t* cr, double w, double h) {
-            elipse(cr, w / 2, h - 8, w * 0.45, 7);
-            usa(cr, rgb(60, 40, 30));
-            cairo_fill(cr);
-            for (int k = 0; k < 5; k++) {
-                double x = w * (0.2 + 0.15 * k), alto = h * (0.5 + 0.4 * std::fabs(std::sin(k * 1.7 + i)));
-                chama(cr, x, h - 8, w * 0.12, alto - 6, (k % 2 ? 3 : -3) * (i - 1));
-            }
-        }));
+    for (int i = 0; i < 3; i++) v.push_back(cinzas(i));
+    // 27-30 the falling fireball, four flickers of it
+    static const int bola[4][2] = {{70, 110}, {80, 75}, {74, 92}, {76, 74}};
+    for (int i = 0; i < 4; i++) v.push_back(bola_de_fogo(i, bola[i][0], bola[i][1]));
     // 31-33 burning debris
-    static const int destroco[3][2] = {{18, 18}, {34, 26}, {50, 30}};
-    for (int i = 0; i < 3; i++)
-        v.push_back(desenha(destroco[i][0], destroco[i][1], [i](cairo_t* cr, double w, double h) {
-            cairo_move_to(cr, w * 0.1, h * 0.8);
-            cairo_line_to(cr, w * 0.9, h * 0.55);
-            usa(cr, rgb(70, 44, 30));
-            cairo_set_line_width(cr, h * 0.25);
-            cairo_stroke(cr);
-            chama(cr, w * 0.5, h * 0.72, w * 0.15, h * 0.65, 2);
-        }));
+    static const int destroco_tam[3][2] = {{18, 18}, {34, 26}, {50, 30}};
+    for (int i = 0; i < 3; i++) v.push_back(destroco(i, destroco_tam[i][0], destroco_tam[i][1]));
 }
 
 // The demon departing, its pieces, the bolts, arrows and the shop sign (34-59).
-void demonio_e_projeteis(std::vector<Picture>& v, Rng& rng) {
-    // 34 the demon dissolving
+void demonio_e_projeteis(std::vector<Picture>& v) {
+    // 34 the demon burning away, smaller than in life
     {
         Humano s = figura_satanas();
-        Picture p = desenha(84, 98, [&](cairo_t* cr, double w, double h) {
+        Picture p = desenha(70, 80, [&](cairo_t* cr, double w, double h) {
             Cena c;
-            c.ox = 42;
-            c.oy = 90;
-            s.altura = 78;
+            c.ox = 35;
+            c.oy = 76;
+            s.altura = 66;
             monta_humano(c, s, Pose{});
             c.desenha(cr);
         });
-        Rng r(34);
-        for (int y = 0; y < p.h; y++)
-            for (int x = 0; x < p.w; x++)
-                if (!p.iswhite(x, y) && r.uniform() < 0.55 - y * 0.005) {
-                    if (r.below(3) == 0) p.set(x, y, 250, 150, 40);
-                    else p.set(x, y, 255, 255, 255);
-                }
-        v.push_back(p);
+        v.push_back(partida_demonio(p));
     }
     // 35-38 its flying pieces: a horned head, a wing, the tail, an ember
     v.push_back(desenha(26, 23, [](cairo_t* cr, double w, double h) {
@@ -348,28 +221,12 @@ void demonio_e_projeteis(std::vector<Picture>& v, Rng& rng) {
         cairo_move_to(cr, 30, 4); cairo_line_to(cr, 24, 5); cairo_line_to(cr, 28, 12); cairo_close_path(cr);
         cairo_fill(cr);
     }));
-    v.push_back(desenha(12, 7, [](cairo_t* cr, double w, double h) { brilho(cr, 6, 3.5, 4, rgb(255, 220, 120), rgb(220, 70, 20)); }, false, 90));
+    v.push_back(brasa());
     // 39-46 the witch's magic bolt turning
-    for (int i = 0; i < 8; i++)
-        v.push_back(desenha(34, 32, [i](cairo_t* cr, double w, double h) {
-            for (int k = 0; k < 4; k++) {
-                double a = i * M_PI / 16 + k * M_PI / 2;
-                cairo_move_to(cr, 17 + std::cos(a) * 15, 16 + std::sin(a) * 14);
-                cairo_line_to(cr, 17 + std::cos(a + 0.5) * 6, 16 + std::sin(a + 0.5) * 6);
-                cairo_line_to(cr, 17 + std::cos(a - 0.5) * 6, 16 + std::sin(a - 0.5) * 6);
-                cairo_close_path(cr);
-                usa(cr, rgb(170, 90, 220));
-                cairo_fill(cr);
-            }
-            brilho(cr, 17, 16, 9, rgb(230, 255, 180), rgb(110, 200, 60));
-        }, true, 100));
+    for (int i = 0; i < 8; i++) v.push_back(feitico_bruxa(i));
     // 47-48 Fidelina's bolt, 49-50 its sparkle
-    for (int i = 0; i < 2; i++)
-        v.push_back(desenha(26, 26, [i](cairo_t* cr, double w, double h) {
-            brilho(cr, 13, 13, 11 - i * 2, rgb(230, 254, 250), rgb(80, 200, 230));
-            estrela(cr, 13, 13, 5 + i, rgb(240, 254, 254));
-        }, true, 100));
-    for (int i = 0; i < 2; i++) v.push_back(desenha(8, 8, [i](cairo_t* cr, double w, double h) { estrela(cr, 4, 4, 3.8 - i, rgb(200, 250, 250)); }, false));
+    for (int i = 0; i < 2; i++) v.push_back(raio_fidelina(i));
+    for (int i = 0; i < 2; i++) v.push_back(cintila(i));
     // 51-58 an arrow in eight directions, from up turning clockwise
     static const int seta_tam[8][2] = {{14, 30}, {24, 24}, {30, 14}, {24, 24}, {14, 30}, {24, 24}, {30, 14}, {24, 24}};
     for (int i = 0; i < 8; i++)
@@ -393,13 +250,13 @@ void demonio_e_projeteis(std::vector<Picture>& v, Rng& rng) {
 }
 
 // Mini-map marks, the hero's bolt, the move marker, auras, poison, glow, stars and leaves (60-86).
-void marcas(std::vector<Picture>& v, Rng& rng) {
+void marcas(std::vector<Picture>& v) {
     // 60 hero mark, 61 own-unit mark for the mini-map
-    v.push_back(desenha(9, 9, [](cairo_t* cr, double w, double h) { cairo_rectangle(cr, 0, 0, 9, 9); usa(cr, rgb(30, 20, 10)); cairo_fill(cr); cairo_rectangle(cr, 1, 1, 7, 7); usa(cr, rgb(254, 220, 40)); cairo_fill(cr); }, false));
-    v.push_back(desenha(5, 5, [](cairo_t* cr, double w, double h) { cairo_rectangle(cr, 0, 0, 5, 5); usa(cr, rgb(20, 60, 20)); cairo_fill(cr); cairo_rectangle(cr, 1, 1, 3, 3); usa(cr, rgb(80, 240, 80)); cairo_fill(cr); }, false));
+    v.push_back(marca_mapa(9, rgb(252, 210, 40), false));
+    v.push_back(marca_mapa(5, rgb(70, 220, 70), false));
     // 62-63 the hero's fire-staff bolt
-    v.push_back(desenha(20, 20, [](cairo_t* cr, double w, double h) { brilho(cr, 10, 10, 10, rgb(255, 250, 180), rgb(250, 110, 20)); }, true, 90));
-    v.push_back(desenha(10, 10, [](cairo_t* cr, double w, double h) { brilho(cr, 5, 5, 5, rgb(255, 230, 140), rgb(240, 90, 20)); }, false, 90));
+    v.push_back(raio_fogo(20, 0));
+    v.push_back(raio_fogo(10, 1));
     // 64 the move-order marker
     v.push_back(desenha(28, 28, [](cairo_t* cr, double w, double h) {
         anel(cr, 14, 24, 11, 3.5, rgb(80, 240, 90), 2);
@@ -409,10 +266,10 @@ void marcas(std::vector<Picture>& v, Rng& rng) {
         contorno(cr, rgb(60, 180, 70));
     }));
     // 65 protective-aura and 66 warrior-aura rings
-    v.push_back(desenha(30, 14, [](cairo_t* cr, double w, double h) { anel(cr, 15, 7, 13.5, 5.5, rgb(90, 160, 250), 1.6); }, false, 90));
-    v.push_back(desenha(30, 14, [](cairo_t* cr, double w, double h) { anel(cr, 15, 7, 13.5, 5.5, rgb(250, 80, 60), 1.6); }, false, 90));
+    v.push_back(aura(rgb(90, 160, 250)));
+    v.push_back(aura(rgb(250, 80, 60)));
     // 67 fighting-enemy mini-map mark
-    v.push_back(desenha(9, 9, [](cairo_t* cr, double w, double h) { cairo_rectangle(cr, 0, 0, 9, 9); usa(cr, rgb(40, 0, 0)); cairo_fill(cr); cairo_rectangle(cr, 1, 1, 7, 7); usa(cr, rgb(250, 40, 30)); cairo_fill(cr); }, false));
+    v.push_back(marca_mapa(9, rgb(240, 40, 30), true));
     // 68 poison icon: a green drop
     v.push_back(desenha(24, 20, [](cairo_t* cr, double w, double h) {
         cairo_move_to(cr, 12, 1);
@@ -425,11 +282,7 @@ void marcas(std::vector<Picture>& v, Rng& rng) {
         for (double x : {9.5, 14.5}) { elipse(cr, x, 13, 1.4, 1.6); usa(cr, rgb(20, 40, 10)); cairo_fill(cr); }
     }));
     // 69-70 invulnerability glow
-    for (int i = 0; i < 2; i++)
-        v.push_back(desenha(50, 16, [i](cairo_t* cr, double w, double h) {
-            xadrez(cr, 25, 8, 24, 7.5, rgb(255, 230, 120), i, 0.35);
-            anel(cr, 25, 8, 23, 6.8, rgb(250, 200, 60), 1.2);
-        }, false, 90));
+    for (int i = 0; i < 2; i++) v.push_back(brilho_invulneravel(i));
     // 71-73 paralysis stars, small to large
     for (int i = 0; i < 3; i++) {
         int s = 7 + 6 * i;
@@ -460,7 +313,7 @@ void marcas(std::vector<Picture>& v, Rng& rng) {
 }
 
 // Corpses, selection ellipses, the skeleton cloud, bone chips and the boss's death (87-107).
-void cadaveres_e_fim(std::vector<Picture>& v, Rng& rng) {
+void cadaveres_e_fim(std::vector<Picture>& v) {
     // 87-98 corpses, drawn from their top edge
     auto gente = [&](const Humano& h, int w) {
         Humano d = h;
@@ -521,7 +374,7 @@ void cadaveres_e_fim(std::vector<Picture>& v, Rng& rng) {
     for (auto& s : sel)
         v.push_back(desenha(s[0], s[1], [](cairo_t* cr, double w, double h) { anel(cr, w / 2, h / 2, w / 2 - 1, h / 2 - 1, rgb(60, 240, 60), 1.5); }, false, 90));
     // 104 the cloud of a raised skeleton
-    v.push_back(desenha(40, 30, [](cairo_t* cr, double w, double h) { fumaca(cr, 40, 0.5, rgb(120, 150, 110)); }));
+    v.push_back(fumaca_quadro(40, 30, 0.3, rgb(120, 132, 104), 104));
     // 105 a flying bone chip and 106 its splat
     v.push_back(desenha(10, 10, [](cairo_t* cr, double w, double h) { osso(cr, 2.5, 7, 7.5, 3, 1.0); }));
     v.push_back(desenha(20, 20, [](cairo_t* cr, double w, double h) {
@@ -530,20 +383,17 @@ void cadaveres_e_fim(std::vector<Picture>& v, Rng& rng) {
         osso(cr, 8, 5, 13, 6, 0.9);
     }));
     // 107 the boss's death: a column of dark magic rising
-    v.push_back(desenha(40, 90, [](cairo_t* cr, double w, double h) {
-        for (int k = 0; k < 7; k++) brilho(cr, 20 + std::sin(k * 1.3) * 6, 80 - k * 11, 14 - k, rgb(240, 180, 250), rgb(110, 30, 140));
-    }, true, 100));
+    v.push_back(morte_chefe());
 }
 
 }  // namespace
 
 std::vector<Picture> gera_efeitos() {
     std::vector<Picture> v;
-    Rng rng(0x5EF1105);
-    sombras_e_fogo(v, rng);
-    poeira_e_fogueira(v, rng);
-    demonio_e_projeteis(v, rng);
-    marcas(v, rng);
-    cadaveres_e_fim(v, rng);
+    sombras_e_fogo(v);
+    poeira_e_fogueira(v);
+    demonio_e_projeteis(v);
+    marcas(v);
+    cadaveres_e_fim(v);
     return v;
 }
