@@ -110,7 +110,7 @@ void arma(Cena& c, const Humano& h, const Corpo& b) {
     case CAJADOCURA: {
         bool fogo = h.arma == CAJADOFOGO;
         int haste = fogo ? madeira : c.material(mat(rgb(196, 170, 120), MADEIRA, 0.15, 12, 0.6));
-        V3 pe = mao - w * (0.4 * A), topo = mao + w * (0.5 * A);
+        V3 pe = mao - w * (0.3 * A), topo = mao + w * (0.5 * A);
         c.cone(pe, topo, 0.013 * A, 0.018 * A, haste);
         V3 e = fio(b, w);
         if (fogo) {
@@ -222,7 +222,7 @@ void arma(Cena& c, const Humano& h, const Corpo& b) {
         bool lanca = h.arma == LANCA;
         V3 topo = mao + w * (0.45 * A);
         int haste = lanca ? madeira : c.material(mat(rgb(62, 52, 58), METAL, 0.5, 20));
-        c.cone(mao - w * (0.32 * A), topo, 0.012 * A, 0.012 * A, haste);
+        c.cone(mao - w * (0.26 * A), topo, 0.012 * A, 0.012 * A, haste);
         V3 e = fio(b, w);
         c.novaparte();
         if (lanca) {

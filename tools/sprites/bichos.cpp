@@ -97,7 +97,8 @@ void monta_aranha(Cena& c, double A, const Pose& p) {
 }
 
 void monta_lobo(Cena& c, double A, const Pose& p) {
-    Tinta cinza = rgb(122, 114, 106), claro = rgb(196, 188, 172), escuro = rgb(64, 58, 56);
+    // a silver coat with a dark saddle and a cream chest: light and dark both stand out on grey stone
+    Tinta cinza = rgb(158, 148, 134), claro = rgb(228, 216, 190), escuro = rgb(58, 50, 50);
     int pelo = c.material(mat(cinza, PELO, 0.06, 0.8));
     int peloescuro = c.material(mat(escuro, PELO, 0.06, 0.8));
     int barriga = c.material(mat(claro, PELO, 0.05, 0.8));
@@ -154,6 +155,9 @@ void monta_lobo(Cena& c, double A, const Pose& p) {
            16, pelo, 0, 2 * M_PI, true, true);
     c.elipsoide(mistura(anca, peito, 0.7) + V3{0, 0, -0.1 * A}, V3{0.12 * A, 0, 0}, V3{0, 0.2 * A, 0}, V3{0, 0, 0.09 * A}, barriga);
     c.elipsoide(anca + V3{0, -0.03 * A, 0.02 * A}, V3{0.16 * A, 0, 0}, V3{0, 0.13 * A, 0}, V3{0, 0, 0.15 * A}, pelo);
+    V3 dorso = mistura(anca, peito, 0.45);
+    Material sela = mat(rgb(96, 84, 78), PELO, 0.06, 0.8);
+    c.elipsoide(dorso + V3{0, 0, 0.085 * A}, V3{0.13 * A, 0, 0}, V3{0, 0.44 * A, 0}, V3{0, 0, 0.1 * A}, c.material(sela));
     V3 cab = peito + V3{0, 0.26 * A, 0.25 * A - baixo * 0.8 + sobe * 0.3};
     c.elipsoide(peito + V3{0, 0.12 * A, 0.08 * A}, V3{0.22 * A, 0, 0}, V3{0, 0.16 * A, 0}, V3{0, 0, 0.22 * A}, pelo);
     c.elipsoide(peito + V3{0, 0.16 * A, 0.0}, V3{0.14 * A, 0, 0}, V3{0, 0.1 * A, 0}, V3{0, 0, 0.14 * A}, barriga);

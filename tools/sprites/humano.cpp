@@ -91,11 +91,14 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
     q.olha = -h.corcunda * 0.6;  // a hunched figure still looks ahead
     int e = estilo(h);
     // At rest the weapon is held out beside the body, never across the face: blades forward and
-    // down at the thigh, staves and spears upright at arm's length.
+    // out at the hip, ready, clear of the ground; staves and spears upright at arm's length.
     switch (e) {
     case CORTE:
-        q.mao[0] = {-0.34, 0.3, -0.82}; q.arma = {-0.42, 0.78, -0.3}; q.corte = {0, 0.3, -1};
+        q.mao[0] = {-0.36, 0.36, -0.78}; q.arma = {-0.45, 0.62, 0.62}; q.corte = {0, 1, 0.2};
         q.mao[1] = {0.2, 0.14, -0.94};
+        if (h.arma == CLAVA) {  // the club is too heavy to hold out: it rests on the shoulder
+            q.mao[0] = {-0.3, 0.5, -0.3}; q.arma = {-0.22, -0.45, 0.86}; q.corte = {0, 1, 0};
+        }
         break;
     case ESTOCADA:
         q.mao[0] = {-0.4, 0.58, -0.46}; q.arma = {-0.1, 0.1, 1}; q.corte = {0, 1, 0};
@@ -185,9 +188,10 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
         }
         case MAGIA: {
             static const double inc[4] = {0, -0.08, 0.06, 0.16}, tor[4] = {0, -0.2, 0, 0.22};
-            static const V3 m0[4] = {{}, {-0.12, 0.12, 0.9}, {-0.05, 0.75, 0.45}, {0.05, 0.95, 0.05}};
+            // the staff is raised beside the head, swung out and down, then levelled at the foe
+            static const V3 m0[4] = {{}, {-0.42, 0.15, 0.84}, {-0.36, 0.7, 0.22}, {0.05, 0.95, 0.05}};
             static const V3 m1[4] = {{}, {0.2, 0.35, -0.6}, {0.2, 0.55, -0.35}, {0.15, 0.9, 0.05}};
-            static const V3 ar[4] = {{}, {0, 0.12, 1}, {0.42, 0.6, 0.68}, {0.5, 0.78, 0.4}};
+            static const V3 ar[4] = {{}, {-0.16, 0.1, 1}, {-0.45, 0.6, 0.66}, {0.5, 0.78, 0.4}};
             q.inclina += inc[g]; q.torce = tor[g];
             q.mao[0] = m0[g]; q.mao[1] = m1[g]; q.arma = ar[g];
             break;
@@ -204,10 +208,9 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
                 q.inclina -= 0.12;
             }
             if (p.passo && g == 3) {  // and the rake itself: a low lunge, both claws thrust forward
-                q.mao[1] = {0.3, 1.0, 0.2};
-                q.mao[0] = {-0.3, 0.85, -0.35};
-                q.inclina += 0.16;
-                q.baixa = 0.05;
+                q.mao[1] = {0.3, 1.0, 0.4};
+                q.mao[0] = {-0.3, 0.9, -0.2};
+                q.inclina += 0.06;
             }
             break;
         }
@@ -222,7 +225,7 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
     }
     // seen from the front or the back, a weapon held forward turns out across the body so it shows
     if (p.golpe && !q.de_lado && (e == CORTE || e == ESTOCADA || e == MAGIA)) {
-        double k = -0.65 * frontal;
+        double k = -(e == MAGIA ? 0.3 : 0.65) * frontal;
         q.mao[0] = vira(q.mao[0], k);
         q.arma = vira(q.arma, k);
         q.corte = vira(q.corte, k);

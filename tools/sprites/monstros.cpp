@@ -140,6 +140,21 @@ void rocha(Cena& c, const Humano& h, const Corpo& b) {
     V3 f0 = b.peito.pt(-0.06 * A, 0.155 * A, 0.0), f1 = b.peito.pt(-0.01 * A, 0.17 * A, -0.07 * A), f2 = b.peito.pt(0.05 * A, 0.16 * A, -0.12 * A);
     c.cone(f0, f1, 0.012 * A, 0.009 * A, brasa);
     c.cone(f1, f2, 0.009 * A, 0.006 * A, brasa);
+    // glowing seams down the front of the thighs and the outside of the upper arms
+    for (int l = 0; l < 2; l++) {
+        V3 ossos[2][2] = {{b.quadril[l], b.joelho[l]}, {b.ombro[l], b.cotovelo[l]}};
+        for (int k = 0; k < 2; k++) {
+            V3 a0 = ossos[k][0], a1 = ossos[k][1];
+            V3 d = unit(a1 - a0);
+            V3 fora = k == 0 ? b.pelve.y : b.peito.x * sinal(l);
+            fora = unit(fora - d * dot(fora, d));
+            double r = (k == 0 ? 0.085 * h.grossura / 1.6 : 0.075) * A * 1.08;
+            V3 p0 = mistura(a0, a1, 0.2) + fora * r, p1 = mistura(a0, a1, 0.5) + fora * (r * 1.02) + unit(cross(d, fora)) * (0.02 * A),
+               p2 = mistura(a0, a1, 0.8) + fora * r;
+            c.cone(p0, p1, 0.008 * A, 0.007 * A, brasa);
+            c.cone(p1, p2, 0.007 * A, 0.005 * A, brasa);
+        }
+    }
     // crystals growing from the back
     Material cr = mat(rgb(150, 110, 220), LISO, 0.9);
     cr.dureza = 40;
