@@ -158,10 +158,11 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
         switch (e) {
         case CORTE: {
             static const double inc[4] = {0, -0.06, 0.12, 0.3}, tor[4] = {0, -0.4, 0.05, 0.38}, bx[4] = {0, 0, 0.01, 0.05};
-            static const V3 m0[4] = {{}, {-0.26, -0.1, 0.94}, {0.02, 0.72, 0.5}, {0.28, 0.8, -0.3}};
+            // raised high behind, swept level across the chest (below the face), followed through low
+            static const V3 m0[4] = {{}, {-0.26, -0.1, 0.94}, {0.06, 0.86, -0.18}, {0.28, 0.8, -0.3}};
             static const V3 m1[4] = {{}, {0.15, 0.6, -0.3}, {0.2, 0.25, -0.8}, {0.25, -0.25, -0.85}};
-            static const V3 ar[4] = {{}, {-0.1, -0.4, 0.92}, {0.35, 0.75, 0.55}, {0.55, 0.72, -0.42}};
-            static const V3 co[4] = {{}, {0, 0.7, 0.6}, {0, 0.5, -0.8}, {-0.2, -0.5, -0.8}};
+            static const V3 ar[4] = {{}, {-0.1, -0.4, 0.92}, {0.6, 0.78, 0.14}, {0.55, 0.72, -0.42}};
+            static const V3 co[4] = {{}, {0, 0.7, 0.6}, {0, 0.3, -1}, {-0.2, -0.5, -0.8}};
             q.inclina += inc[g]; q.torce = tor[g]; q.baixa = bx[g];
             q.mao[0] = m0[g]; q.mao[1] = m1[g]; q.arma = ar[g]; q.corte = co[g];
             break;
@@ -198,10 +199,14 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
         }
         case DUPLO: {
             static const double inc[4] = {0, -0.1, 0.1, 0.28}, bx[4] = {0, 0, 0.01, 0.04};
-            static const V3 m[4] = {{}, {0.35, -0.1, 0.85}, {0.2, 0.8, 0.45}, {0.12, 0.95, -0.15}};
+            static const V3 m[4] = {{}, {0.35, -0.1, 0.85}, {0.45, 0.8, 0.15}, {0.12, 0.95, -0.15}};
             static const V3 ar[4] = {{}, {0, -0.2, 1}, {0, 0.9, 0.4}, {0, 0.8, -0.6}};
             q.inclina += inc[g]; q.baixa = bx[g];
             q.mao[0] = {-m[g].x, m[g].y, m[g].z}; q.mao[1] = m[g]; q.arma = ar[g];
+            if (h.feminino && h.velho && g == 1) {  // the witch gathers her spell with her hands drawn back, under her brim
+                q.mao[0] = {-0.42, -0.5, -0.5}; q.mao[1] = {0.42, -0.5, -0.5};
+                q.inclina += 0.14;
+            }
             if (p.passo && g == 1) {  // a step that also raises the claws: high and wide, ready to rake
                 q.mao[1] = {0.62, 0.05, 0.72};
                 q.mao[0] = {-0.62, 0.05, 0.72};
