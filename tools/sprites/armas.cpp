@@ -2,6 +2,7 @@
 // and claws. Blades turn their flat toward the viewer so they stay visible through the swing.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "corpo.h"
 
@@ -28,6 +29,56 @@ V3 fio(const Corpo& b, V3 w) {
     V3 pref = b.corte - w * dot(b.corte, w);
     if (norma(pref) > 1e-6 && dot(e, pref) < 0) e = -e;
     return e;
+}
+
+// A forged blade: the outline `pts` (in the plane of ex, ey about c) with a thick middle that
+// bevels down to a thin edge all round. The middle is slightly domed and the bevel faces turn
+// away from it, so the light runs across the steel and the edge catches a line of its own.
+void lamina(Cena& c, V3 o, V3 ex, V3 ey, const std::vector<std::pair<double, double>>& pts, double esp, int mat, int gume,
+            double miolo = 0.55) {
+    size_t n = pts.size();
+    if (n < 3) return;
+    V3 nz = unit(cross(ex, ey));
+    double gx = 0, gy = 0;
+    for (auto& q : pts) { gx += q.first; gy += q.second; }
+    gx /= double(n); gy /= double(n);
+    auto ponto = [&](double x, double y, double k, double alto) { return o + ex * (gx + (x - gx) * k) + ey * (gy + (y - gy) * k) + nz * alto; };
+    std::vector<Vertice> v;
+    std::vector<int> tri;
+    for (int lado = -1; lado <= 1; lado += 2) {
+        // the middle: a fan from the centre, its normals leaning out a little
+        int base = int(v.size());
+        v.push_back({ponto(gx, gy, 0, lado * esp / 2), nz * lado, {0, 0, 0}});
+        for (size_t i = 0; i < n; i++) {
+            V3 fora = unit(ex * (pts[i].first - gx) + ey * (pts[i].second - gy));
+            v.push_back({ponto(pts[i].first, pts[i].second, miolo, lado * esp / 2), unit(nz * lado + fora * 0.3), {pts[i].first, pts[i].second, 0}});
+        }
+        for (size_t i = 0; i < n; i++) {
+            int a1 = base + 1 + int(i), a2 = base + 1 + int((i + 1) % n);
+            if (lado > 0) tri.insert(tri.end(), {base, a1, a2});
+            else tri.insert(tri.end(), {base, a2, a1});
+        }
+        // the bevel: its own vertices, so a crisp line divides it from the middle
+        int b2 = int(v.size());
+        for (size_t i = 0; i < n; i++) {
+            V3 fora = unit(ex * (pts[i].first - gx) + ey * (pts[i].second - gy));
+            V3 nb = unit(nz * (lado * 0.55) + fora);
+            v.push_back({ponto(pts[i].first, pts[i].second, miolo, lado * esp / 2), nb, {pts[i].first, pts[i].second, 1}});
+            v.push_back({ponto(pts[i].first, pts[i].second, 1, lado * esp * 0.04), nb, {pts[i].first, pts[i].second, 2}});
+        }
+        for (size_t i = 0; i < n; i++) {
+            int i0 = b2 + 2 * int(i), i1 = b2 + 2 * int((i + 1) % n);
+            if (lado > 0) tri.insert(tri.end(), {i0, i0 + 1, i1 + 1, i0, i1 + 1, i1});
+            else tri.insert(tri.end(), {i0, i1 + 1, i0 + 1, i0, i1, i1 + 1});
+        }
+    }
+    c.malha(v, tri, mat);
+    // the ground edge: a bright thread along the rim
+    if (gume >= 0)
+        for (size_t i = 0; i < n; i++) {
+            V3 a1 = ponto(pts[i].first, pts[i].second, 0.97, 0), a2 = ponto(pts[(i + 1) % n].first, pts[(i + 1) % n].second, 0.97, 0);
+            c.cone(a1, a2, esp * 0.16, esp * 0.16, gume);
+        }
 }
 
 void chama(Cena& c, V3 p, double r, bool forte) {
@@ -59,7 +110,7 @@ void arma(Cena& c, const Humano& h, const Corpo& b) {
     case CAJADOCURA: {
         bool fogo = h.arma == CAJADOFOGO;
         int haste = fogo ? madeira : c.material(mat(rgb(196, 170, 120), MADEIRA, 0.15, 12, 0.6));
-        V3 pe = mao - w * (0.4 * A), topo = mao + w * (0.5 * A);
+        V3 pe = mao - w * (0.3 * A), topo = mao + w * (0.5 * A);
         c.cone(pe, topo, 0.013 * A, 0.018 * A, haste);
         V3 e = fio(b, w);
         if (fogo) {
@@ -101,18 +152,26 @@ void arma(Cena& c, const Humano& h, const Corpo& b) {
         V3 topo = mao + w * (0.2 * A);
         c.cone(mao - w * (0.05 * A), topo, 0.014 * A, 0.014 * A, madeira);
         V3 e = fio(b, w);
-        int ferro = c.material(mat(rgb(140, 142, 150), METAL, 0.6, 24));
-        c.cone(topo - e * (0.055 * A), topo + e * (0.065 * A), 0.032 * A, 0.028 * A, ferro);
-        c.cone(topo - e * (0.07 * A), topo - e * (0.055 * A), 0.034 * A, 0.034 * A, ferro);
+        int ferro = c.material(mat(rgb(112, 116, 128), METAL, 0.8, 26));
+        int face = c.material(mat(rgb(196, 200, 210), METAL, 1.0, 36));
+        // a square iron head with bevelled corners: each side takes the light its own way
+        V3 n = unit(cross(w, e));
+        auto quadrado = [&](V3 p, double r) { return Anel{p, (w + n) * (r * 0.7071), (n - w) * (r * 0.7071)}; };
+        c.tubo({quadrado(topo - e * (0.06 * A), 0.028 * A), quadrado(topo - e * (0.045 * A), 0.036 * A),
+                quadrado(topo + e * (0.05 * A), 0.036 * A), quadrado(topo + e * (0.065 * A), 0.028 * A)},
+               8, ferro, M_PI / 8, M_PI / 8 + 2 * M_PI, true, true);
+        // the struck face, polished bright
+        c.cone(topo + e * (0.064 * A), topo + e * (0.068 * A), 0.024 * A, 0.022 * A, face);
         break;
     }
     case ESPADA: {
         V3 e = fio(b, w);
-        int aco = c.material(mat(rgb(206, 212, 222), METAL, 0.9, 40));
+        int aco = c.material(mat(rgb(164, 172, 186), METAL, 0.9, 34));
+        int fio = c.material(mat(rgb(240, 244, 250), METAL, 1.0, 40));
         int latao = c.material(mat(rgb(176, 140, 64), OURO, 0.6, 24));
         int cabo = c.material(mat(rgb(86, 56, 38), COURO, 0.1));
         V3 guarda = mao + w * (0.035 * A);
-        c.placa(guarda, w, e, {{0, -0.026 * A}, {0.36 * A, -0.016 * A}, {0.43 * A, 0}, {0.36 * A, 0.016 * A}, {0, 0.026 * A}}, 0.009 * A, aco);
+        lamina(c, guarda, w, e, {{0, -0.028 * A}, {0.36 * A, -0.019 * A}, {0.44 * A, 0}, {0.36 * A, 0.019 * A}, {0, 0.028 * A}}, 0.014 * A, aco, fio, 0.3);
         c.cone(guarda - e * (0.07 * A), guarda + e * (0.07 * A), 0.012 * A, 0.012 * A, latao);
         c.cone(mao - w * (0.04 * A), guarda, 0.011 * A, 0.011 * A, cabo);
         c.bola(mao - w * (0.05 * A), 0.016 * A, latao);
@@ -126,16 +185,19 @@ void arma(Cena& c, const Humano& h, const Corpo& b) {
         c.cone(mao - w * (0.05 * A), mao + w * (0.05 * A), 0.021 * A, 0.021 * A, couro);
         V3 e = fio(b, w);
         c.novaparte();
-        int aco = c.material(mat(rgb(168, 172, 180), METAL, 0.75, 30));
-        // a broad crescent blade on the front, a spike on the back
-        c.placa(topo, e, w,
-                {{0.01 * A, 0.0}, {0.02 * A, 0.07 * A}, {0.11 * A, 0.1 * A}, {0.2 * A, 0.15 * A}, {0.23 * A, 0.04 * A},
-                 {0.23 * A, -0.07 * A}, {0.19 * A, -0.17 * A}, {0.1 * A, -0.1 * A}, {0.02 * A, -0.06 * A}},
-                0.022 * A, aco);
+        int aco = c.material(mat(rgb(128, 134, 146), METAL, 0.8, 26));
+        int escuro = c.material(mat(rgb(78, 76, 82), METAL, 0.5, 20));
         Material gume = mat(rgb(236, 240, 246), METAL, 1.0, 40);
         int mg = c.material(gume);
-        c.cone(topo + e * (0.205 * A) + w * (0.145 * A), topo + e * (0.235 * A) + w * (0.0), 0.008 * A, 0.009 * A, mg);
-        c.cone(topo + e * (0.235 * A), topo + e * (0.195 * A) - w * (0.16 * A), 0.009 * A, 0.008 * A, mg);
+        // a broad crescent blade on the front, a spike on the back, a dark iron collar on the haft
+        lamina(c, topo, e, w,
+               {{0.02 * A, 0.05 * A}, {0.11 * A, 0.09 * A}, {0.2 * A, 0.15 * A}, {0.235 * A, 0.04 * A},
+                {0.235 * A, -0.07 * A}, {0.19 * A, -0.17 * A}, {0.1 * A, -0.1 * A}, {0.02 * A, -0.05 * A}},
+               0.034 * A, aco, -1, 0.5);
+        c.cone(topo + e * (0.2 * A) + w * (0.15 * A), topo + e * (0.237 * A) + w * (0.04 * A), 0.006 * A, 0.007 * A, mg);
+        c.cone(topo + e * (0.237 * A) + w * (0.04 * A), topo + e * (0.237 * A) - w * (0.07 * A), 0.007 * A, 0.007 * A, mg);
+        c.cone(topo + e * (0.237 * A) - w * (0.07 * A), topo + e * (0.19 * A) - w * (0.17 * A), 0.007 * A, 0.006 * A, mg);
+        c.cone(topo - w * (0.06 * A), topo + w * (0.06 * A), 0.03 * A, 0.03 * A, escuro);
         c.cone(topo, topo - e * (0.1 * A) + w * (0.02 * A), 0.024 * A, 0.004 * A, aco);
         break;
     }
@@ -160,12 +222,12 @@ void arma(Cena& c, const Humano& h, const Corpo& b) {
         bool lanca = h.arma == LANCA;
         V3 topo = mao + w * (0.45 * A);
         int haste = lanca ? madeira : c.material(mat(rgb(62, 52, 58), METAL, 0.5, 20));
-        c.cone(mao - w * (0.32 * A), topo, 0.012 * A, 0.012 * A, haste);
+        c.cone(mao - w * (0.26 * A), topo, 0.012 * A, 0.012 * A, haste);
         V3 e = fio(b, w);
         c.novaparte();
         if (lanca) {
             int osso = c.material(mat(rgb(226, 216, 184), OSSO, 0.2));
-            c.placa(topo, w, e, {{0, -0.03 * A}, {0.1 * A, -0.035 * A}, {0.17 * A, 0}, {0.1 * A, 0.035 * A}, {0, 0.03 * A}}, 0.012 * A, osso);
+            lamina(c, topo, w, e, {{0, -0.03 * A}, {0.1 * A, -0.036 * A}, {0.18 * A, 0}, {0.1 * A, 0.036 * A}, {0, 0.03 * A}}, 0.02 * A, osso, -1, 0.4);
             Material fita = mat(rgb(180, 50, 40), TECIDO, 0.05);
             c.cone(topo - w * (0.02 * A), topo + w * (0.01 * A), 0.017 * A, 0.017 * A, c.material(fita));
         } else {

@@ -27,8 +27,10 @@ void monta_aranha(Cena& c, double A, const Pose& p) {
     Material mm = mat(rgb(214, 40, 36), LISO, 0.3);
     mm.forte = true;
     int marca = c.material(mm);
-    double ergue = p.golpe ? (p.golpe == 1 ? 0.18 : 0.1) : 0;  // the body rears up to strike
-    V3 cefalo{0, 0.28 * A, (0.42 + ergue * 0.6) * A}, abdome{0, -0.42 * A, (0.58 + ergue * 0.2) * A};
+    // the wind-up rears the head high and back; the strike drives it low and forward
+    double ergue = p.golpe == 1 ? 0.3 : (p.golpe == 3 ? -0.1 : 0);
+    double avanca = p.golpe == 1 ? -0.08 : (p.golpe == 3 ? 0.16 : 0);
+    V3 cefalo{0, (0.28 + avanca) * A, (0.42 + ergue * 0.8) * A}, abdome{0, (-0.42 + avanca * 0.4) * A, (0.58 + ergue * 0.15) * A};
     // four legs a side, fanned from front to back; the pairs step in turn
     for (int lado = 0; lado < 2; lado++) {
         double s = sinal(lado);
@@ -42,10 +44,19 @@ void monta_aranha(Cena& c, double A, const Pose& p) {
             V3 tornoz = raiz + d * (0.88 * A) + V3{0, 0, 0.18 * A - raiz.z * 0.4};
             V3 pe = raiz + d * (1.02 * A);
             pe.z = passo > 0 ? 0.08 * A : 0.01 * A;
-            if (i == 0 && p.golpe) {  // the front legs rise to seize
-                joelho = raiz + V3{s * 0.25 * A, 0.3 * A, 0.55 * A};
-                tornoz = joelho + V3{s * 0.05 * A, 0.35 * A, 0.08 * A};
-                pe = tornoz + V3{-s * 0.04 * A, 0.18 * A, -0.2 * A};
+            if (i == 0 && p.golpe == 1) {  // the front legs rise high and wide to seize
+                joelho = raiz + V3{s * 0.34 * A, 0.12 * A, 0.62 * A};
+                tornoz = joelho + V3{s * 0.14 * A, 0.2 * A, 0.3 * A};
+                pe = tornoz + V3{-s * 0.02 * A, 0.2 * A, -0.06 * A};
+            } else if (i == 1 && p.golpe == 1) {  // the second pair lifts too
+                joelho = raiz + V3{s * 0.42 * A, 0.08 * A, 0.5 * A};
+                tornoz = joelho + V3{s * 0.3 * A, 0.1 * A, 0.02 * A};
+                pe = tornoz + V3{s * 0.05 * A, 0.08 * A, -0.22 * A};
+            } else if (i == 0 && p.golpe == 3) {  // then stab down in front of the fangs
+                joelho = raiz + V3{s * 0.22 * A, 0.34 * A, 0.38 * A};
+                tornoz = joelho + V3{-s * 0.04 * A, 0.3 * A, -0.12 * A};
+                pe = tornoz + V3{-s * 0.05 * A, 0.08 * A, -0.3 * A};
+                pe.z = std::max(pe.z, 0.0);
             }
             c.cone(raiz, joelho, 0.065 * A, 0.05 * A, perna);
             c.bola(joelho, 0.055 * A, anel);
@@ -76,7 +87,7 @@ void monta_aranha(Cena& c, double A, const Pose& p) {
         c.bola(cefalo + V3{s * 0.06 * A, 0.22 * A, 0.18 * A}, 0.035 * A, olho);
     }
     int presa = c.material(mat(rgb(226, 214, 180), OSSO, 0.4));
-    double abre = p.golpe == 3 ? 0.06 : 0.0;
+    double abre = p.golpe == 3 ? 0.08 : (p.golpe == 1 ? 0.03 : 0.0);
     for (int lado = 0; lado < 2; lado++) {
         double s = sinal(lado);
         V3 raiz = cefalo + V3{s * 0.08 * A, 0.27 * A, -0.05 * A};
@@ -86,7 +97,8 @@ void monta_aranha(Cena& c, double A, const Pose& p) {
 }
 
 void monta_lobo(Cena& c, double A, const Pose& p) {
-    Tinta cinza = rgb(122, 114, 106), claro = rgb(196, 188, 172), escuro = rgb(64, 58, 56);
+    // a silver coat with a dark saddle and a cream chest: light and dark both stand out on grey stone
+    Tinta cinza = rgb(158, 148, 134), claro = rgb(228, 216, 190), escuro = rgb(58, 50, 50);
     int pelo = c.material(mat(cinza, PELO, 0.06, 0.8));
     int peloescuro = c.material(mat(escuro, PELO, 0.06, 0.8));
     int barriga = c.material(mat(claro, PELO, 0.05, 0.8));
@@ -143,6 +155,9 @@ void monta_lobo(Cena& c, double A, const Pose& p) {
            16, pelo, 0, 2 * M_PI, true, true);
     c.elipsoide(mistura(anca, peito, 0.7) + V3{0, 0, -0.1 * A}, V3{0.12 * A, 0, 0}, V3{0, 0.2 * A, 0}, V3{0, 0, 0.09 * A}, barriga);
     c.elipsoide(anca + V3{0, -0.03 * A, 0.02 * A}, V3{0.16 * A, 0, 0}, V3{0, 0.13 * A, 0}, V3{0, 0, 0.15 * A}, pelo);
+    V3 dorso = mistura(anca, peito, 0.45);
+    Material sela = mat(rgb(96, 84, 78), PELO, 0.06, 0.8);
+    c.elipsoide(dorso + V3{0, 0, 0.085 * A}, V3{0.13 * A, 0, 0}, V3{0, 0.44 * A, 0}, V3{0, 0, 0.1 * A}, c.material(sela));
     V3 cab = peito + V3{0, 0.26 * A, 0.25 * A - baixo * 0.8 + sobe * 0.3};
     c.elipsoide(peito + V3{0, 0.12 * A, 0.08 * A}, V3{0.22 * A, 0, 0}, V3{0, 0.16 * A, 0}, V3{0, 0, 0.22 * A}, pelo);
     c.elipsoide(peito + V3{0, 0.16 * A, 0.0}, V3{0.14 * A, 0, 0}, V3{0, 0.1 * A, 0}, V3{0, 0, 0.14 * A}, barriga);

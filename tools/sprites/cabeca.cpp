@@ -29,7 +29,7 @@ void olho(Cena& c, const Humano& h, const Corpo& b, double x, double y, double z
         c.elipsoide(centro, k.x * (0.17 * rh * tam), k.y * (0.13 * rh * tam), k.z * (0.12 * rh * tam), c.material(m));
         return;
     }
-    bool grande = rh * tam > 11;
+    bool grande = rh * tam > 7.5;  // the eye's white reads from a head of about 15 pixels
     if (grande) {
         Material branco = liso(rgb(240, 236, 226), 0.3, true);
         branco.linha = 0.5;
@@ -351,7 +351,7 @@ void cabeca(Cena& c, const Humano& h, const Corpo& b) {
             c.elipsoide(k.pt(sinal(l) * 0.36 * rh, 0.8 * rh, 0.14 * rh), k.x * (0.26 * rh), k.y * (0.12 * rh), k.z * (0.2 * rh), sombra);
     }
     // eyes and brows
-    double tam = bruto ? 0.85 : (e == OGRO ? 0.7 : 1.15);
+    double tam = bruto ? 0.95 : 1.25;
     double ey = bruto || e == DEMONIO ? 0.9 : 0.85;
     for (int l = 0; l < 2; l++) olho(c, h, b, sinal(l) * 0.36, ey, 0.12, tam);
     Material sm = liso(h.velho && !bruxa ? h.cabelo : h.cabelo.escura(0.8), 0.05, true);

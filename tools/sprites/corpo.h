@@ -54,6 +54,7 @@ int mat_pele(Cena& c, const Humano& h);
 std::vector<Anel> ao_longo(const Corpo& b, std::initializer_list<std::array<double, 3>> aneis, double de = 0, double ate = 1);
 void perna(Cena& c, const Humano& h, const Corpo& b, int l, int calca, int pele, int bota);
 void braco(Cena& c, const Humano& h, const Corpo& b, int l, int manga, int pele, bool curta);
+void mao(Cena& c, const Humano& h, const Corpo& b, int l, int pele);
 void tronco(Cena& c, const Humano& h, const Corpo& b, int roupa, int pele);
 void cinto(Cena& c, const Humano& h, const Corpo& b);
 void saia(Cena& c, const Humano& h, const Corpo& b, int mat, double baixo, double largo, double dobras, bool rasgada);

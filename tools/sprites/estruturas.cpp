@@ -333,7 +333,8 @@ void monta_portal(Cena& c, int k) {
     rm.emite = true;
     rm.forte = true;
     int runa = c.material(rm);
-    Material sm = material(rgb(150, 50, 200), REDEMOINHO, 1.0);
+    // the portal pulses: it gathers (frame 0, dim and drawn in) and bursts (frame 1, bright and wide)
+    Material sm = material(k ? rgb(196, 96, 240) : rgb(112, 36, 160), REDEMOINHO, 1.0);
     sm.emite = true;
     sm.linha = 0.2;
     sm.fase = k * 2.1;
@@ -351,7 +352,7 @@ void monta_portal(Cena& c, int k) {
         V3 centro{std::cos(a) * R, 0, cz + std::sin(a) * R * 1.08};
         V3 tang{-std::sin(a), 0, std::cos(a)}, rad{std::cos(a), 0, std::sin(a)};
         c.pedregulho(centro, tang * 10.5, rad * 8, V3{0, 7.5, 0}, pedra, 300 + i);
-        if (i % 2 == k % 2) c.bola(centro + V3{0, 7.2, 0} + rad * 1.0, 2.2, runa);
+        if (k || i % 2 == 0) c.bola(centro + V3{0, 7.2, 0} + rad * 1.0, k ? 2.6 : 1.8, runa);
     }
     // two great feet where the ring meets the steps
     for (int s = -1; s <= 1; s += 2)
@@ -368,7 +369,12 @@ void monta_portal(Cena& c, int k) {
         if (i > 0) tri.insert(tri.end(), {0, i + 1, i});
     }
     c.malha(v, tri, giro);
-    c.brilho({0, 2, cz}, 14, rgb(240, 200, 255), 0.8);
+    c.brilho({0, 2, cz}, k ? 24 : 9, rgb(240, 200, 255), k ? 0.95 : 0.6);
+    if (k)  // sparks thrown off the rim
+        for (int i = 0; i < 8; i++) {
+            double a = (i + 0.25) * 2 * M_PI / 8;
+            c.brilho({std::cos(a) * (R - 9), 4, cz + std::sin(a) * (R - 9) * 1.08}, 3.5, rgb(250, 220, 255), 0.9);
+        }
 }
 
 }  // namespace boneco

@@ -27,6 +27,7 @@ struct Humano {
     double corcunda = 0;         // forward lean of the body, radians
     double barriga = 0;          // belly, in fractions of the height
     double agacha = 0;           // a crouch: the hips held this much lower, in fractions of the height
+    double traco = 1;            // weight of the outline: above 1 darker, for figures as grey as the floors
 };
 
 // What the figure is doing in one frame.

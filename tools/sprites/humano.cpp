@@ -74,6 +74,7 @@ int estilo(const Humano& h) {
 // ground points in fractions of the height.
 struct Postura {
     double baixa = 0, inclina = 0, torce = 0, lado = 0, olha = 0, vento = 0, abre = 0;
+    bool de_lado = false;  // the weapon already stands clear of the body in every facing
     V3 pe[2];
     double ergue[2] = {0, 0};
     V3 mao[2];
@@ -89,23 +90,31 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
     q.inclina = h.corcunda;
     q.olha = -h.corcunda * 0.6;  // a hunched figure still looks ahead
     int e = estilo(h);
+    // At rest the weapon is held out beside the body, never across the face: blades forward and
+    // out at the hip, ready, clear of the ground; staves and spears upright at arm's length.
     switch (e) {
     case CORTE:
-        q.mao[0] = {-0.12, 0.5, -0.72}; q.arma = {-0.05, 0.6, 0.8}; q.corte = {0, 0.6, -0.8};
-        q.mao[1] = {0.12, 0.12, -0.96};
+        q.mao[0] = {-0.36, 0.36, -0.78}; q.arma = {-0.45, 0.62, 0.62}; q.corte = {0, 1, 0.2};
+        q.mao[1] = {0.2, 0.14, -0.94};
+        if (h.arma == CLAVA) {  // the club is too heavy to hold out: it rests on the shoulder
+            q.mao[0] = {-0.3, 0.5, -0.3}; q.arma = {-0.22, -0.45, 0.86}; q.corte = {0, 1, 0};
+        }
         break;
     case ESTOCADA:
-        q.mao[0] = {-0.08, 0.42, -0.75}; q.arma = {0.0, 0.18, 1}; q.corte = {0, 1, 0};
-        q.mao[1] = {0.12, 0.12, -0.96};
+        q.mao[0] = {-0.4, 0.58, -0.46}; q.arma = {-0.1, 0.1, 1}; q.corte = {0, 1, 0};
+        q.mao[1] = {0.2, 0.14, -0.94};
         break;
     case MAGIA:
-        q.mao[0] = {-0.1, 0.45, -0.62}; q.arma = {0.02, 0.1, 1}; q.corte = {0, 1, 0};
-        q.mao[1] = {0.12, 0.14, -0.96};
+        q.mao[0] = {-0.42, 0.58, -0.42}; q.arma = {-0.1, 0.08, 1}; q.corte = {0, 1, 0};
+        q.mao[1] = {0.2, 0.16, -0.94};
         break;
     case DUPLO:
-        q.mao[0] = {-0.16, 0.32, -0.86}; q.mao[1] = {0.16, 0.32, -0.86}; q.arma = {0, 0.6, -0.8};
-        if (h.especie == RAINHA) {  // the queen stands with her hands held out, full of power
-            q.mao[0] = {-0.55, 0.4, -0.3}; q.mao[1] = {0.55, 0.4, -0.3};
+        q.mao[0] = {-0.2, 0.3, -0.86}; q.mao[1] = {0.2, 0.3, -0.86}; q.arma = {0, 0.6, -0.8};
+        if (h.feminino && h.velho) {  // the witch keeps her hands before her, clear of her cloak
+            q.mao[0] = {-0.18, 0.66, -0.5}; q.mao[1] = {0.18, 0.66, -0.5};
+        }
+        if (h.especie == RAINHA) {  // the queen hovers with her hands spread wide, full of power
+            q.mao[0] = {-0.78, 0.3, -0.12}; q.mao[1] = {0.78, 0.3, -0.12};
         }
         break;
     case PANCADA:
@@ -131,6 +140,11 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
         q.vento = 1.6;
         q.mao[0] = frente(q.mao[0], 0.25);
         q.mao[1] = frente(q.mao[1], 0.35);
+        if (h.especie == RAINHA) {  // gliding, she leans into the flight with her arms swept back
+            q.inclina += 0.16;
+            q.vento = 2.4;
+            q.mao[0] = {-0.42, -0.55, -0.62}; q.mao[1] = {0.42, -0.55, -0.62};
+        }
     }
     if (p.golpe) {
         int g = p.golpe;
@@ -144,10 +158,11 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
         switch (e) {
         case CORTE: {
             static const double inc[4] = {0, -0.06, 0.12, 0.3}, tor[4] = {0, -0.4, 0.05, 0.38}, bx[4] = {0, 0, 0.01, 0.05};
-            static const V3 m0[4] = {{}, {-0.26, -0.1, 0.94}, {0.02, 0.72, 0.5}, {0.28, 0.8, -0.3}};
+            // raised high behind, swept level across the chest (below the face), followed through low
+            static const V3 m0[4] = {{}, {-0.26, -0.1, 0.94}, {0.06, 0.86, -0.18}, {0.28, 0.8, -0.3}};
             static const V3 m1[4] = {{}, {0.15, 0.6, -0.3}, {0.2, 0.25, -0.8}, {0.25, -0.25, -0.85}};
-            static const V3 ar[4] = {{}, {-0.1, -0.4, 0.92}, {0.35, 0.75, 0.55}, {0.55, 0.72, -0.42}};
-            static const V3 co[4] = {{}, {0, 0.7, 0.6}, {0, 0.5, -0.8}, {-0.2, -0.5, -0.8}};
+            static const V3 ar[4] = {{}, {-0.1, -0.4, 0.92}, {0.6, 0.78, 0.14}, {0.55, 0.72, -0.42}};
+            static const V3 co[4] = {{}, {0, 0.7, 0.6}, {0, 0.3, -1}, {-0.2, -0.5, -0.8}};
             q.inclina += inc[g]; q.torce = tor[g]; q.baixa = bx[g];
             q.mao[0] = m0[g]; q.mao[1] = m1[g]; q.arma = ar[g]; q.corte = co[g];
             break;
@@ -159,26 +174,48 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
             static const V3 ar[4] = {{}, {0.22, 1, 0.2}, {0.22, 1, 0.1}, {0.2, 1, 0.02}};
             q.inclina += inc[g]; q.torce = tor[g]; q.baixa = bx[g];
             q.mao[0] = m0[g]; q.mao[1] = m1[g]; q.arma = ar[g]; q.corte = {0, 0, 1};
+            if (p.passo && g == 1) {  // a step that also winds up: the spear raised overhand
+                q.mao[0] = {-0.62, -0.25, 0.5}; q.arma = {-0.1, 1, -0.3};
+                q.mao[1] = {0.35, 0.6, 0.05};
+                q.inclina -= 0.1;
+                q.de_lado = true;
+            }
+            if (p.passo && g == 3) {  // and the stab: a low lunge, the spear driven forward and down
+                q.mao[0] = {-0.05, 1.0, -0.12}; q.arma = {0.12, 1, -0.25};
+                q.inclina += 0.12;
+                q.baixa = 0.05;
+            }
             break;
         }
         case MAGIA: {
             static const double inc[4] = {0, -0.08, 0.06, 0.16}, tor[4] = {0, -0.2, 0, 0.22};
-            static const V3 m0[4] = {{}, {-0.12, 0.12, 0.9}, {-0.05, 0.75, 0.45}, {0.05, 0.95, 0.05}};
+            // the staff is raised beside the head, swung out and down, then levelled at the foe
+            static const V3 m0[4] = {{}, {-0.42, 0.15, 0.84}, {-0.36, 0.7, 0.22}, {0.05, 0.95, 0.05}};
             static const V3 m1[4] = {{}, {0.2, 0.35, -0.6}, {0.2, 0.55, -0.35}, {0.15, 0.9, 0.05}};
-            static const V3 ar[4] = {{}, {0, 0.12, 1}, {0.42, 0.6, 0.68}, {0.5, 0.78, 0.4}};
+            static const V3 ar[4] = {{}, {-0.16, 0.1, 1}, {-0.45, 0.6, 0.66}, {0.5, 0.78, 0.4}};
             q.inclina += inc[g]; q.torce = tor[g];
             q.mao[0] = m0[g]; q.mao[1] = m1[g]; q.arma = ar[g];
             break;
         }
         case DUPLO: {
             static const double inc[4] = {0, -0.1, 0.1, 0.28}, bx[4] = {0, 0, 0.01, 0.04};
-            static const V3 m[4] = {{}, {0.35, -0.1, 0.85}, {0.2, 0.8, 0.45}, {0.12, 0.95, -0.15}};
+            static const V3 m[4] = {{}, {0.35, -0.1, 0.85}, {0.45, 0.8, 0.15}, {0.12, 0.95, -0.15}};
             static const V3 ar[4] = {{}, {0, -0.2, 1}, {0, 0.9, 0.4}, {0, 0.8, -0.6}};
             q.inclina += inc[g]; q.baixa = bx[g];
             q.mao[0] = {-m[g].x, m[g].y, m[g].z}; q.mao[1] = m[g]; q.arma = ar[g];
-            if (p.passo && g == 1) {  // a step that also raises the claws: held at the shoulders
-                q.mao[1] = {0.3, 0.45, 0.3};
-                q.mao[0] = {-0.3, 0.45, 0.3};
+            if (h.feminino && h.velho && g == 1) {  // the witch gathers her spell with her hands drawn back, under her brim
+                q.mao[0] = {-0.42, -0.5, -0.5}; q.mao[1] = {0.42, -0.5, -0.5};
+                q.inclina += 0.14;
+            }
+            if (p.passo && g == 1) {  // a step that also raises the claws: high and wide, ready to rake
+                q.mao[1] = {0.62, 0.05, 0.72};
+                q.mao[0] = {-0.62, 0.05, 0.72};
+                q.inclina -= 0.12;
+            }
+            if (p.passo && g == 3) {  // and the rake itself: a low lunge, both claws thrust forward
+                q.mao[1] = {0.3, 1.0, 0.4};
+                q.mao[0] = {-0.3, 0.9, -0.2};
+                q.inclina += 0.06;
             }
             break;
         }
@@ -192,8 +229,8 @@ Postura postura(const Humano& h, const Pose& p, double frontal) {
         }
     }
     // seen from the front or the back, a weapon held forward turns out across the body so it shows
-    if (e == CORTE || e == ESTOCADA || (e == MAGIA && p.golpe)) {
-        double k = -(p.golpe ? 0.65 : 0.5) * frontal;
+    if (p.golpe && !q.de_lado && (e == CORTE || e == ESTOCADA || e == MAGIA)) {
+        double k = -(e == MAGIA ? 0.3 : 0.65) * frontal;
         q.mao[0] = vira(q.mao[0], k);
         q.arma = vira(q.arma, k);
         q.corte = vira(q.corte, k);
@@ -298,6 +335,16 @@ void perna(Cena& c, const Humano& h, const Corpo& b, int l, int calca, int pele,
     bool nua = h.pernasnuas;
     int coxa = nua ? pele : calca;
     c.cone(b.quadril[l], b.joelho[l], b.rcoxa * 1.08, b.rcanela * 1.05, coxa);
+    // the knee cap, and on bare legs the thigh's muscle in front
+    V3 dc = unit(b.joelho[l] - b.quadril[l]);
+    V3 fr = b.pelve.y - dc * dot(b.pelve.y, dc);
+    fr = norma(fr) < 0.2 ? b.pelve.y : unit(fr);
+    c.bola(b.joelho[l] + fr * (b.rcanela * 0.35), b.rcanela * 0.85, coxa);
+    if (nua) {
+        double lc = norma(b.joelho[l] - b.quadril[l]);
+        c.elipsoide(mistura(b.quadril[l], b.joelho[l], 0.45) + fr * (b.rcoxa * 0.3), dc * (lc * 0.34), fr * (b.rcoxa * 0.85),
+                    unit(cross(dc, fr)) * (b.rcoxa * 0.95), pele);
+    }
     // the calf swells behind the shin
     V3 meio = mistura(b.joelho[l], b.tornozelo[l], 0.3);
     V3 atras = unit(cross(b.tornozelo[l] - b.joelho[l], b.pelve.x)) * (-b.rcanela * 0.25);
@@ -317,6 +364,41 @@ void perna(Cena& c, const Humano& h, const Corpo& b, int l, int calca, int pele,
     c.elipsoide(centro, f * (norma(pe) * 0.62), lado, cima, nua && h.especie != PESSOA ? pele : bota);
 }
 
+// The hand: a palm, four fingers and a thumb. A hand holding a weapon or making a fist curls its
+// fingers round; the others hang half open. The palm faces the body's middle.
+void mao(Cena& c, const Humano& h, const Corpo& b, int l, int pele) {
+    double r = b.rmao;
+    V3 d = unit(b.mao[l] - b.pulso[l]);
+    V3 n = b.peito.x * (-sinal(l));  // toward the body's middle
+    n = n - d * dot(n, d);
+    if (norma(n) < 0.2) n = b.peito.y - d * dot(b.peito.y, d);
+    n = unit(n);
+    V3 lado = unit(cross(d, n));  // across the knuckles, toward the thumb
+    if (dot(lado, b.peito.y + b.peito.z * 0.3) < 0) lado = -lado;
+    bool empunha = (l == 0 && h.arma != SEMARMA && h.arma != GARRAS) || h.arma == PUNHOS;
+    bool aberta = h.arma == GARRAS || h.magia == 2;
+    V3 palma = b.mao[l] - d * (0.12 * r);
+    c.elipsoide(palma, d * (0.62 * r), lado * (0.7 * r), n * (0.46 * r), pele);
+    for (int i = 0; i < 4; i++) {
+        double k = (1.5 - i) * 0.34;  // the index finger beside the thumb
+        V3 raiz = palma + d * (0.42 * r) + lado * (k * r) - n * (0.05 * r);
+        double dedo = (i == 3 ? 0.15 : 0.19) * r;
+        if (empunha) {  // curled round the grip
+            V3 meio = raiz + d * (0.28 * r) + n * (0.26 * r);
+            c.cone(raiz, meio, dedo * 1.05, dedo, pele);
+            c.cone(meio, meio + n * (0.3 * r) - d * (0.12 * r), dedo, dedo * 0.85, pele);
+        } else {
+            double curva = aberta ? 0.1 : 0.35;
+            V3 meio = raiz + d * ((0.45 - 0.06 * std::abs(i - 1.5)) * r) + lado * (k * (aberta ? 0.35 : 0.1) * r) + n * (curva * 0.4 * r);
+            c.cone(raiz, meio, dedo, dedo * 0.9, pele);
+            c.cone(meio, meio + d * (0.28 * r) + n * (curva * 0.6 * r), dedo * 0.9, dedo * 0.7, pele);
+        }
+    }
+    V3 raiz = palma + lado * (0.5 * r) + n * (0.2 * r) - d * (0.1 * r);
+    V3 ponta = raiz + d * (0.42 * r) + lado * (0.22 * r) + n * ((empunha ? 0.38 : 0.18) * r);
+    c.cone(raiz, ponta, 0.24 * r, 0.16 * r, pele);
+}
+
 void braco(Cena& c, const Humano& h, const Corpo& b, int l, int manga, int pele, bool curta) {
     c.novaparte();
     V3 o = b.ombro[l], e = b.cotovelo[l], w = b.pulso[l];
@@ -331,14 +413,22 @@ void braco(Cena& c, const Humano& h, const Corpo& b, int l, int manga, int pele,
         c.cone(e, m, b.rbraco * 0.9, b.rantebraco * 1.08, curta ? pele : manga);
         c.cone(m, w, b.rantebraco * 1.08, b.rantebraco * 0.75, curta ? pele : manga);
     }
+    if (curta) {  // bare arms show their muscles: the biceps in front, the point of the elbow behind
+        V3 da = unit(e - o);
+        V3 fr = b.peito.y - da * dot(b.peito.y, da);
+        fr = norma(fr) < 0.2 ? b.peito.z : unit(fr);
+        double la = norma(e - o);
+        c.elipsoide(mistura(o, e, 0.5) + fr * (b.rbraco * 0.35), da * (la * 0.3), fr * (b.rbraco * 0.78),
+                    unit(cross(da, fr)) * (b.rbraco * 0.9), pele);
+        V3 df = unit(w - e);
+        V3 atras = unit(da - df * 0.5);
+        c.bola(e + atras * (b.rbraco * 0.35), b.rantebraco * 0.88, pele);
+    }
     if (!curta && !h.mangalarga && h.especie == PESSOA) {  // a cuff at the wrist
         V3 d = unit(w - e);
         c.cone(w - d * (0.018 * b.A), w - d * (0.004 * b.A), b.rantebraco * 1.05, b.rantebraco * 1.05, manga);
     }
-    // the hand: a fist with its thumb
-    V3 d = unit(b.mao[l] - w);
-    c.elipsoide(b.mao[l], d * (b.rmao * 0.95), unit(cross(d, b.peito.z)) * (b.rmao * 0.78), unit(cross(cross(d, b.peito.z), d)) * (b.rmao * 0.85), pele);
-    c.bola(b.mao[l] + b.peito.x * (-sinal(l) * b.rmao * 0.55) + d * (b.rmao * 0.2), b.rmao * 0.42, pele);
+    mao(c, h, b, l, pele);
 }
 
 void tronco(Cena& c, const Humano& h, const Corpo& b, int roupa, int pele) {

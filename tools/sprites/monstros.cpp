@@ -94,6 +94,7 @@ void ossada(Cena& c, const Humano& h, const Corpo& b) {
     }
     c.novaparte();
     c.cone(b.peito.pt(0, -0.01 * A, 0), b.cabeca.pt(0, -0.15 * b.rh, -0.6 * b.rh), 0.018 * A, 0.016 * A, junta);
+    if (h.tanga) tanga(c, h, b);  // a rotten rag at the hips
     if (h.escudo) escudo(c, h, b);
     arma(c, h, b);
     cabeca(c, h, b);
@@ -139,6 +140,21 @@ void rocha(Cena& c, const Humano& h, const Corpo& b) {
     V3 f0 = b.peito.pt(-0.06 * A, 0.155 * A, 0.0), f1 = b.peito.pt(-0.01 * A, 0.17 * A, -0.07 * A), f2 = b.peito.pt(0.05 * A, 0.16 * A, -0.12 * A);
     c.cone(f0, f1, 0.012 * A, 0.009 * A, brasa);
     c.cone(f1, f2, 0.009 * A, 0.006 * A, brasa);
+    // glowing seams down the front of the thighs and the outside of the upper arms
+    for (int l = 0; l < 2; l++) {
+        V3 ossos[2][2] = {{b.quadril[l], b.joelho[l]}, {b.ombro[l], b.cotovelo[l]}};
+        for (int k = 0; k < 2; k++) {
+            V3 a0 = ossos[k][0], a1 = ossos[k][1];
+            V3 d = unit(a1 - a0);
+            V3 fora = k == 0 ? b.pelve.y : b.peito.x * sinal(l);
+            fora = unit(fora - d * dot(fora, d));
+            double r = (k == 0 ? 0.085 * h.grossura / 1.6 : 0.075) * A * 1.08;
+            V3 p0 = mistura(a0, a1, 0.2) + fora * r, p1 = mistura(a0, a1, 0.5) + fora * (r * 1.02) + unit(cross(d, fora)) * (0.02 * A),
+               p2 = mistura(a0, a1, 0.8) + fora * r;
+            c.cone(p0, p1, 0.008 * A, 0.007 * A, brasa);
+            c.cone(p1, p2, 0.007 * A, 0.005 * A, brasa);
+        }
+    }
     // crystals growing from the back
     Material cr = mat(rgb(150, 110, 220), LISO, 0.9);
     cr.dureza = 40;
@@ -245,6 +261,26 @@ void arvore(Cena& c, const Humano& h, const Corpo& b) {
     }
 }
 
+namespace {
+
+// How far in front (sentido +1) or behind (-1) of the hips the legs reach at height z, with
+// their thickness: a flap hanging there must clear them.
+double alcance_pernas(const Corpo& b, double z, double sentido) {
+    double r = 0;
+    for (int l = 0; l < 2; l++) {
+        V3 seg[2][2] = {{b.quadril[l], b.joelho[l]}, {b.joelho[l], b.tornozelo[l]}};
+        for (auto& sg : seg) {
+            double z0 = sg[0].z, z1 = sg[1].z;
+            if ((z - z0) * (z - z1) > 0 || std::fabs(z1 - z0) < 1e-6) continue;
+            V3 p = mistura(sg[0], sg[1], (z - z0) / (z1 - z0));
+            r = std::max(r, sentido * (p.y - b.pelve.o.y) + b.rcoxa * 1.2);
+        }
+    }
+    return r;
+}
+
+}  // namespace
+
 void tanga(Cena& c, const Humano& h, const Corpo& b) {
     double A = b.A, L = h.largura;
     c.novaparte();
@@ -261,7 +297,9 @@ void tanga(Cena& c, const Humano& h, const Corpo& b) {
             double r = (0.1 * L + 0.03 * t) * A;
             double atras = lado ? -1 : 1;
             V3 o{b.pelve.o.x, b.pelve.o.y + atras * 0.01 * A * t - b.vento * 0.03 * A * t, cint.c.z + (baixo - cint.c.z) * t};
-            an.push_back({o, V3{1, 0, 0} * r, V3{0, 1, 0} * (0.078 * A + 0.01 * A * t)});
+            // the flap swings out over a thigh stepping under it instead of letting it through
+            double fundo = std::max(0.078 * A + 0.01 * A * t, alcance_pernas(b, o.z, atras) - atras * (o.y - b.pelve.o.y));
+            an.push_back({o, V3{1, 0, 0} * r, V3{0, 1, 0} * fundo});
         }
         double meio = lado ? 3 * M_PI / 2 : M_PI / 2;
         bool rasgada = h.especie == CARNICAL || h.especie == ORC || h.especie == OGRO;

@@ -14,7 +14,7 @@ namespace boneco {
 // top of the head: the worker a boy under the hero, the monsters by their menace.
 Humano figura_durbico() {
     Humano h;
-    h.altura = 64; h.largura = 1.05; h.cabeca = 1.16; h.perna = 0.92;
+    h.altura = 64; h.largura = 1.05; h.cabeca = 1.28; h.perna = 0.92;
     h.pele = rgb(236, 190, 148); h.cabelo = rgb(168, 92, 40); h.roupa = rgb(228, 208, 164); h.calca = rgb(82, 100, 58);
     h.bota = rgb(92, 60, 36); h.chapeu = rgb(70, 92, 64); h.detalhe = rgb(214, 56, 40); h.coravental = rgb(150, 98, 56);
     h.chapeu_tipo = BONE; h.arma = MARTELO; h.cinto = true; h.corcinto = rgb(96, 62, 34);
@@ -24,7 +24,7 @@ Humano figura_durbico() {
 
 Humano figura_fidelina() {
     Humano h;
-    h.altura = 72; h.largura = 0.88; h.feminino = true;
+    h.altura = 72; h.largura = 0.88; h.cabeca = 1.12; h.feminino = true;
     h.pele = rgb(244, 206, 178); h.cabelo = rgb(240, 196, 86); h.roupa = rgb(92, 150, 220); h.calca = rgb(70, 118, 200);
     h.bota = rgb(110, 70, 50); h.chapeu = h.cabelo; h.chapeu_tipo = COQUE; h.olho = rgb(40, 70, 120);
     h.arma = CAJADOCURA; h.saia = true; h.avental = true; h.cabelolongo = true;
@@ -37,14 +37,14 @@ Humano figura_bruxa() {
     h.pele = rgb(150, 196, 112); h.cabelo = rgb(40, 32, 46); h.roupa = rgb(110, 52, 136); h.calca = rgb(62, 34, 84);
     h.bota = h.calca; h.chapeu = rgb(64, 32, 86); h.detalhe = rgb(140, 70, 40); h.chapeu_tipo = PONTUDO;
     h.capa = rgb(44, 36, 54); h.manto = true;
-    h.arma = GARRAS; h.flutua = true; h.saia = true; h.cabelolongo = true; h.braco = 1.1; h.cabeca = 1.15;
+    h.arma = GARRAS; h.flutua = true; h.saia = true; h.cabelolongo = true; h.braco = 1.1; h.cabeca = 1.22;
     h.magia = 1; h.cormagia = rgb(150, 240, 90); h.mangalarga = true; h.cinto = true; h.corcinto = rgb(170, 110, 50);
     return h;
 }
 
 Humano figura_vorlando() {
     Humano h;
-    h.altura = 86; h.velho = true; h.largura = 1.04; h.cabeca = 1.25;
+    h.altura = 86; h.velho = true; h.largura = 1.04; h.cabeca = 1.32;
     h.pele = rgb(236, 192, 156); h.cabelo = rgb(232, 230, 222); h.roupa = rgb(56, 82, 156); h.calca = rgb(96, 70, 48);
     h.bota = rgb(70, 46, 32); h.chapeu = rgb(112, 76, 46); h.capa = rgb(172, 34, 36); h.detalhe = rgb(176, 40, 30);
     h.chapeu_tipo = ABAS; h.arma = CAJADOFOGO; h.barba = true; h.bigode = true; h.manto = true;
@@ -55,16 +55,17 @@ Humano figura_vorlando() {
 Humano figura_esqueleto() {
     Humano h;
     h.especie = OSSADA;
-    h.altura = 80; h.grossura = 0.6; h.largura = 0.9;
-    h.pele = rgb(226, 220, 192); h.cabelo = h.pele; h.roupa = h.pele; h.calca = h.pele; h.bota = h.pele.escura(0.9);
-    h.arma = ESPADA; h.escudo = true; h.careca = true;
+    h.altura = 80; h.grossura = 0.6; h.largura = 0.9; h.cabeca = 1.12;
+    // warm old ivory and a dark rag at the hips, so the bones stand out on grey stone
+    h.pele = rgb(236, 218, 170); h.cabelo = h.pele; h.roupa = h.pele; h.calca = rgb(92, 46, 40); h.bota = h.pele.escura(0.9);
+    h.arma = ESPADA; h.escudo = true; h.careca = true; h.tanga = true; h.traco = 1.6;
     return h;
 }
 
 Humano figura_satanas() {
     Humano h;
     h.especie = DEMONIO;
-    h.altura = 104; h.largura = 1.15; h.grossura = 1.2; h.ombros = 1.1;
+    h.altura = 104; h.largura = 1.15; h.grossura = 1.2; h.ombros = 1.1; h.cabeca = 1.08;
     h.pele = rgb(196, 46, 36); h.cabelo = rgb(50, 20, 20); h.roupa = rgb(60, 24, 26); h.calca = rgb(52, 30, 30);
     h.bota = rgb(40, 28, 28); h.capa = rgb(110, 24, 34); h.olho = rgb(255, 220, 60);
     h.arma = TRIDENTE; h.bracosnus = true; h.chapeu_tipo = CHIFRES; h.asas = true; h.cauda = true; h.olhosbrilham = true;
@@ -95,7 +96,7 @@ Humano figura_murloc() {
 Humano figura_orc() {
     Humano h;
     h.especie = ORC;
-    h.altura = 90; h.largura = 1.28; h.grossura = 1.35; h.ombros = 1.12; h.corcunda = 0.1;
+    h.altura = 90; h.largura = 1.28; h.grossura = 1.35; h.ombros = 1.12; h.corcunda = 0.1; h.cabeca = 1.12;
     h.pele = rgb(100, 142, 66); h.cabelo = rgb(32, 30, 26); h.roupa = rgb(110, 74, 46); h.calca = rgb(74, 58, 46);
     h.bota = rgb(56, 40, 28); h.olho = rgb(240, 60, 30); h.detalhe = rgb(150, 130, 110);
     h.arma = MACHADO; h.presas = true; h.chapeu_tipo = TOPETE; h.careca = true; h.bracosnus = true;
@@ -107,9 +108,10 @@ Humano figura_pedra() {
     Humano h;
     h.especie = ROCHA;
     h.altura = 104; h.largura = 1.55; h.cabeca = 0.7; h.grossura = 1.6; h.braco = 1.25; h.ombros = 1.15; h.corcunda = 0.18;
-    h.pele = rgb(132, 126, 118); h.cabelo = h.pele; h.roupa = rgb(122, 116, 110); h.calca = rgb(112, 106, 100);
-    h.bota = rgb(100, 96, 90); h.olho = rgb(255, 200, 70);
-    h.arma = PUNHOS; h.olhosbrilham = true; h.careca = true; h.bracosnus = true; h.pernasnuas = true;
+    // a warm sandstone with glowing veins, so it does not sink into grey floors
+    h.pele = rgb(156, 128, 98); h.cabelo = h.pele; h.roupa = rgb(118, 94, 76); h.calca = rgb(112, 90, 72);
+    h.bota = rgb(100, 80, 64); h.olho = rgb(255, 200, 70);
+    h.arma = PUNHOS; h.olhosbrilham = true; h.careca = true; h.bracosnus = true; h.pernasnuas = true; h.traco = 1.5;
     return h;
 }
 
@@ -137,7 +139,7 @@ Humano figura_arvore() {
 Humano figura_quiteva() {
     Humano h;
     h.especie = RAINHA;
-    h.altura = 108; h.largura = 1.2; h.cabeca = 0.92; h.ombros = 1.2; h.feminino = true;
+    h.altura = 128; h.largura = 1.2; h.cabeca = 0.95; h.ombros = 1.2; h.feminino = true;
     h.pele = rgb(226, 210, 206); h.cabelo = rgb(200, 200, 212); h.roupa = rgb(120, 18, 40); h.calca = rgb(50, 14, 40);
     h.bota = h.calca; h.capa = rgb(36, 12, 34); h.detalhe = rgb(214, 172, 60); h.olho = rgb(214, 120, 255);
     h.chapeu_tipo = COROA; h.arma = GARRAS; h.flutua = true; h.saia = true; h.manto = true; h.cabelolongo = true;
@@ -201,7 +203,8 @@ void recorta(std::vector<Picture>& fig, int ox, int oy, Unidades& u, const std::
 
 // Every frame of one figure: `por_face` poses in the four facings. The left view is the right view
 // drawn mirrored, still lit from the upper left.
-void figura(Unidades& u, double altura, int por_face, const std::function<void(Cena&, const Pose&)>& monta, const Humano* h = nullptr) {
+void figura(Unidades& u, double altura, int por_face, const std::function<void(Cena&, const Pose&)>& monta, const Humano* h = nullptr,
+            double traco = 1) {
     int W = int(altura * 3.0 + 60) & ~1, H = int(altura * 2.2 + 60);
     int ox = W / 2, oy = H - int(altura * 0.3 + 16);
     std::vector<Picture> quadros;
@@ -220,14 +223,14 @@ void figura(Unidades& u, double altura, int por_face, const std::function<void(C
             cabecas.push_back({sx, sy});
             cena.desenha(c.cr);
             Picture p = sprite_from_canvas(c, 128);
-            contorna(p);
+            contorna(p, traco);
             quadros.push_back(p);
         }
     recorta(quadros, ox, oy, u, cabecas);
 }
 
 void humano(Unidades& u, const Humano& h, int por_face) {
-    figura(u, h.altura, por_face, [&](Cena& c, const Pose& p) { monta_humano(c, h, p); }, &h);
+    figura(u, h.altura, por_face, [&](Cena& c, const Pose& p) { monta_humano(c, h, p); }, &h, h.traco);
 }
 
 // A structure's frames modelled by `monta(cena, frame)`, cropped together.
@@ -267,11 +270,11 @@ Unidades gera_unidades() {
     humano(u, figura_esqueleto(), 6);                                     // 109-132 skeleton
     humano(u, figura_satanas(), 6);                                       // 133-156 Satanas
     estrutura(u, 2, 40, monta_bau);                                // 157-158 chest
-    figura(u, 40, 3, [](Cena& c, const Pose& p) { monta_aranha(c, 40, p); });  // 159-170 giant spider
+    figura(u, 54, 3, [](Cena& c, const Pose& p) { monta_aranha(c, 54, p); });  // 159-170 giant spider
     humano(u, figura_carnical(), 3);                                      // 171-182 ghoul
     humano(u, figura_murloc(), 3);                                        // 183-194 murloc
     humano(u, figura_orc(), 6);                                           // 195-218 orc
-    figura(u, 70, 6, [](Cena& c, const Pose& p) { monta_lobo(c, 70, p); });    // 219-242 wild wolf
+    figura(u, 70, 6, [](Cena& c, const Pose& p) { monta_lobo(c, 70, p); }, nullptr, 1.5);  // 219-242 wild wolf
     humano(u, figura_pedra(), 6);                                         // 243-266 stone monster
     humano(u, figura_ogro(), 6);                                          // 267-290 ogre
     humano(u, figura_arvore(), 6);                                        // 291-314 tree monster
