@@ -135,6 +135,7 @@ Picture gaiola(int i, const Humano& preso, bool magica) {
         Humano h = preso;
         h.altura *= 0.82;
         h.flutua = false;
+        h.arma = SEMARMA;  // a prisoner's hands are empty (a tool held out would poke through the bars)
         monta_humano(c, h, Pose{});
         c.novaparte();
         for (int sx : {-1, 1})
