@@ -14,6 +14,7 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
@@ -180,27 +181,47 @@ std::u32string letras(const std::string& text) {
 
 // The letter's coverage mixed over the back buffer in colour c: each channel (c k + d (255 - k)) / 255,
 // red and blue side by side in one word. The division is (x + 1 + x / 256) / 256, the same for every
-// sum up to 255 x 255, which also keeps the two channels' sums from reaching each other.
+// sum up to 255 x 255, which also keeps the two channels' sums from reaching each other; it gives the
+// colour itself where k is 255, and the buffer's pixel where k is 0 (which is then left as it was).
+// Eight pixels at a time where the processor has the wide registers.
+typedef uint32_t Oito __attribute__((vector_size(32)));
+typedef uint8_t OitoBytes __attribute__((vector_size(8)));
+
+__attribute__((target_clones("avx2", "default")))
+void misturaletra(const uint8_t* __restrict a, uint32_t* __restrict dst, int32_t n, uint32_t corrb, uint32_t corg) {
+    int32_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        OitoBytes kb;
+        std::memcpy(&kb, a + i, 8);
+        uint64_t vazio;
+        std::memcpy(&vazio, &kb, 8);
+        if (vazio == 0) continue;
+        const Oito k = __builtin_convertvector(kb, Oito);
+        Oito d;
+        std::memcpy(&d, dst + i, 32);
+        const Oito l = 255 - k;
+        const Oito rb = corrb * k + (d & 0xFF00FFu) * l, g = corg * k + ((d >> 8) & 255u) * l;
+        const Oito v = (((rb + 0x10001u + ((rb >> 8) & 0xFF00FFu)) >> 8) & 0xFF00FFu) | (((g + 1u + (g >> 8)) >> 8) << 8);
+        const Oito r = k == 0 ? d : v;
+        std::memcpy(dst + i, &r, 32);
+    }
+    for (; i < n; i++) {
+        const uint32_t k = a[i];
+        if (!k) continue;
+        const uint32_t l = 255 - k, d = dst[i];
+        const uint32_t rb = corrb * k + (d & 0xFF00FFu) * l, g = corg * k + ((d >> 8) & 255) * l;
+        dst[i] = (((rb + 0x10001u + ((rb >> 8) & 0xFF00FFu)) >> 8) & 0xFF00FFu) | (((g + 1 + (g >> 8)) >> 8) << 8);
+    }
+}
+
 void pintaglifo(const Glifo& g, int32_t px, int32_t baseline, Cor c) {
     const int32_t left = px + g.esquerda, top = baseline - g.topo;
-    const uint32_t corrb = (uint32_t(c.r) << 16) | c.b, corg = c.g, cheia = corrb | (corg << 8);
+    const uint32_t corrb = (uint32_t(c.r) << 16) | c.b, corg = c.g;
     const int32_t x0 = std::max(0, -left), x1 = std::min(g.w, LARGURATELA - left);
     const int32_t y0 = std::max(0, -top), y1 = std::min(g.h, ALTURATELA - top);
-    for (int32_t my = y0; my < y1; my++) {
-        const uint8_t* a = &g.alfa[size_t(my) * g.w];
-        uint32_t* dst = backbuffer[top + my] + left;
-        for (int32_t mx = x0; mx < x1; mx++) {
-            const uint32_t k = a[mx];
-            if (!k) continue;
-            if (k == 255) {
-                dst[mx] = cheia;
-                continue;
-            }
-            const uint32_t l = 255 - k, d = dst[mx];
-            const uint32_t rb = corrb * k + (d & 0xFF00FFu) * l, g = corg * k + ((d >> 8) & 255) * l;
-            dst[mx] = (((rb + 0x10001u + ((rb >> 8) & 0xFF00FFu)) >> 8) & 0xFF00FFu) | (((g + 1 + (g >> 8)) >> 8) << 8);
-        }
-    }
+    if (x1 <= x0) return;
+    for (int32_t my = y0; my < y1; my++)
+        misturaletra(&g.alfa[size_t(my) * g.w + size_t(x0)], backbuffer[top + my] + left + x0, x1 - x0, corrb, corg);
 }
 
 }  // namespace
