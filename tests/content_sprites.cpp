@@ -484,7 +484,8 @@ TEST(ContentSprites, WallBlocksTileWithoutSeamsAndTheDungeonFloorIsNoBrickWall) 
     for (int y = 0; y < 48; y++) junta = std::max(junta, passo(muro, 0, y, 0, y + 1, 1, 0, muro.w));
     EXPECT_LT(borda, junta * 1.2);
     // flagstones: no mortar line runs straight across the whole floor tile as the courses of a wall do
-    const Picture& chao = gera_cenarios()[2];
+    const std::vector<Picture> cenarios = gera_cenarios();
+    const Picture& chao = cenarios[2];
     int pior = 0;
     for (int y = 0; y < chao.h; y++) {
         int escuros = 0;
