@@ -61,6 +61,7 @@ bool sdlgpuabre(SDL_Window* janela) {
     }
     SDL_SetTextureScaleMode(origem, SDL_ScaleModeNearest);
     vezes = 0;
+    if (forcado) SDL_Log("VORLANDO_VIDEO=gpu: a janela é desenhada por %s", quemdesenha().c_str());
     return true;
 }
 

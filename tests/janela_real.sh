@@ -50,6 +50,7 @@ export VORLANDO_VIDEO=software
 # Xvfb on a free display number it picks itself; waits for it at most 10 s.
 abrex() {
     local f="$W/display.$1"
+    rm -f "$f"
     # -noreset: the server stays up between two games instead of starting over, when a new one could not connect
     Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$f" 2>"$W/xvfb.$1.log" &
     PIDS+=($!)
@@ -76,7 +77,7 @@ iniciajogo() {
     local fim=$((SECONDS + 60))
     JAN=""
     while [ -z "$JAN" ]; do
-        kill -0 "$JPID" 2>/dev/null || falha "o jogo terminou antes de abrir a janela"
+        kill -0 "$JPID" 2>/dev/null || falha "o jogo terminou antes de abrir a janela: $(tail -5 "$LOG")"
         [ $SECONDS -ge $fim ] && falha "a janela não apareceu em um minuto"
         sleep 0.1
         JAN=$(xdotool search --name '^Vorlandocraft$' 2>/dev/null | head -1)
@@ -310,4 +311,25 @@ wait "$JPID"
 rc=$?
 [ $rc -eq 0 ] || falha "o jogo terminou com o código $rc depois do segundo Alt+F4"
 echo "janela_real: 2560x1440: Alt+F4 na missão abre \"SAIR DO JOGO ?\" e o segundo fecha o jogo"
+
+# SDL's renderer, asked for: the window the card (here Mesa's software OpenGL) draws is the game's frame
+abrex 1920x1080
+export VORLANDO_VIDEO=gpu
+iniciajogo g $(for t in $(seq 300 5 330); do echo --shot "$t=$W/g/q$t.png"; done)
+export VORLANDO_VIDEO=software
+espera "a página de curiosidades" telaeciclo 2 55
+xdotool windowfocus --sync "$JAN"
+xdotool key z
+espera "o menu principal" tela 3
+espera "o tique 335" tiquedepois 334
+grep -q "VORLANDO_VIDEO=gpu: a janela é desenhada por" "$LOG" || falha "VORLANDO_VIDEO=gpu não abriu o renderizador do SDL: $(cat "$LOG")"
+import -window "$JAN" "$W/g-janela.png"
+cp "$W/g-janela.png" "$REVISAO/janela-1920x1080-gpu.png"
+# the top 400 rows: the flames below them move every tick
+convert "$W/g-janela.png" -filter point -resize '800x600!' -crop 800x400+0+0 +repage "$W/g-reduzida.png"
+convert "$W/g/q330.png" -crop 800x400+0+0 +repage "$W/g-quadro.png"
+diferentes=$(compare -metric AE -fuzz 8% "$W/g-reduzida.png" "$W/g-quadro.png" null: 2>&1 | cut -d' ' -f1)
+[ "${diferentes%.*}" -le 2400 ] 2>/dev/null || falha "pelo renderizador, a janela reduzida a 800 x 600 difere da foto do tique 330 em $diferentes de 320000 pixels"
+echo "janela_real: 1920x1080 pelo renderizador do SDL: a janela e a foto do menu diferem em $diferentes de 320000 pixels"
+kill -TERM "$JPID" 2>/dev/null
 echo "janela_real: as três telas passaram"
