@@ -4,6 +4,7 @@
 
 #include "interface/cenas.h"
 #include "interface/interface.h"
+#include "interface/tecnica.h"
 
 static const int W = 400, H = 300;
 static const Tom SOMBRA = hex(0x0e0a0c), CREME = hex(0xf4ecdc), TINTA = hex(0x1a1410);
@@ -15,14 +16,33 @@ static void duelo(cairo_t* cr) {  // 1: the duel is won; Dona Quiteva's hall lie
     for (int k = 0; k < 4; k++) {
         double x = 40 + k * 107, h = k % 2 ? 150 : 210;
         poligono(cr, {x - 14, 240, x + 14, 240, x + 14, 240 - h, x + 4, 240 - h - 10, x - 14, 240 - h + 6});
-        pinta(cr, hex(0x3a2a30), 1.4);
+        cairo_path_t* p = cairo_copy_path(cr);
+        volume(cr, hex(0x4a3a40), 0.3, 0.5, 0);
+        for (int f = 0; f < 3; f++) {  // the flutes of the column
+            cairo_new_path(cr);
+            cairo_move_to(cr, x - 7 + f * 7, 238);
+            cairo_line_to(cr, x - 7 + f * 7, 246 - h);
+            traco(cr, hex(0x1a1014), 1.2, 0.4);
+        }
+        cairo_new_path(cr);
+        cairo_append_path(cr, p);
+        aro(cr, hex(0xf8c080), 1.5, 0.5);
+        cairo_new_path(cr);
+        cairo_path_destroy(p);
     }
     poligono(cr, {0, 240, W, 240, W, H, 0, H});
-    pinta(cr, hex(0x2a1a1a), 1);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 240, 0, H);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.36, 0.24, 0.22);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.12, 0.07, 0.07);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
     Rng rng(4);
-    for (int i = 0; i < 12; i++) {
-        poligono(cr, {rng.range(0, W), 250 + rng.range(0, 40), rng.range(0, W), 250 + rng.range(0, 40), rng.range(0, W), 250 + rng.range(0, 40)});
-        chapado(cr, hex(0x4a3a3a), 0.6);
+    for (int i = 0; i < 14; i++) {  // rubble, each stone with its shadow
+        double x = rng.range(0, W), y = 250 + rng.range(0, 40), r = rng.range(4, 10);
+        poligono(cr, {x - r, y + r * 0.4, x - r * 0.5, y - r * 0.5, x + r * 0.4, y - r * 0.6, x + r, y + r * 0.4});
+        sombra(cr, 3, 2, 2, 0.5);
+        volume(cr, hex(0x5a4848), 0.4, 0.5);
     }
     // the witch-queen's cane and round glasses on the floor
     cairo_new_path(cr);
@@ -65,7 +85,7 @@ static void regresso(cairo_t* cr) {  // 3: the four companions walk home at suns
     colinas(cr, W, H, 235, 14, 2.4, hex(0x3a4a2a), hex(0x5a6a3a));
     // the road into the distance
     poligono(cr, {120, H, 280, H, 300, 200, 286, 200});
-    pinta(cr, hex(0xb08a5a), 0);
+    volume(cr, hex(0xb08a5a), 0.3, 0.4, -1.2);
     silhueta(cr, FIDELINA, 100, 262, 80, SOMBRA, 1);
     violao(cr, 162, 214, 50, 1.2);  // slung on his back: the neck shows over his shoulder
     silhueta(cr, VORLANDO, 150, 270, 100, SOMBRA, 1);
@@ -79,7 +99,7 @@ static void festa(cairo_t* cr) {  // 4: the village celebrates around the bonfir
     estrelas(cr, rng, W, 160, 60);
     for (int k = 0; k < 6; k++) casinha(cr, 30 + k * 70, 210 - (k % 2) * 6, 50, hex(0x6a4a3a), hex(0x3a2a2a), true);
     poligono(cr, {0, 210, W, 210, W, H, 0, H});
-    pinta(cr, hex(0x2a2a1a), 0);
+    volume(cr, hex(0x3a3020), 0.2, 0.4, 1.57);
     brilho(cr, 200, 240, 140, hex(0xff9030), 0.55);
     // bonfire
     for (int k = 0; k < 5; k++) {
@@ -87,7 +107,16 @@ static void festa(cairo_t* cr) {  // 4: the village celebrates around the bonfir
         cairo_move_to(cr, 175 + k * 12, 262);
         cairo_line_to(cr, 200 + (k - 2) * 3, 240);
         traco(cr, hex(0x3a2010), 4);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 175 + k * 12, 261);
+        cairo_line_to(cr, 200 + (k - 2) * 3, 239);
+        traco(cr, hex(0xf08030), 1.2, 0.6);
     }
+    camada(cr, 8, 0.8, [](cairo_t* k) {  // the heat glowing round the flames
+        elipse(k, 200, 232, 30, 32);
+        cor(k, hex(0xff8020));
+        cairo_fill(k);
+    });
     for (int k = 0; k < 3; k++) {
         Tom t = k == 0 ? hex(0xe04010) : (k == 1 ? hex(0xf08a20) : hex(0xf8e060));
         double s = 1 - k * 0.3;
@@ -114,15 +143,33 @@ static void serenata(cairo_t* cr) {  // 5: under the stars, Seu Vorlando plays f
     colinas(cr, W, H, 230, 10, 1.2, hex(0x1a2418), hex(0x2a3428));
     // the porch of home, lamp light
     poligono(cr, {20, 250, 180, 250, 180, 120, 20, 120});
-    pinta(cr, hex(0x4a3020), 1.2);
+    volume(cr, hex(0x4a3020), 0.25, 0.5);
+    Rng tabuas(52);
+    for (double y = 128; y < 250; y += 9) {  // the boards of the wall
+        cairo_new_path(cr);
+        cairo_move_to(cr, 20, y);
+        cairo_line_to(cr, 180, y + tabuas.range(-0.5, 0.5));
+        traco(cr, hex(0x1a0e08), 0.8, 0.5);
+    }
     poligono(cr, {5, 125, 100, 70, 195, 125});
-    pinta(cr, hex(0x2a1a14), 1.2);
+    sombra(cr, 0, 6, 3, 0.6);
+    volume(cr, hex(0x2a1a14), 0.3, 0.4);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 5, 125);
+    cairo_line_to(cr, 100, 70);
+    traco(cr, hex(0x8a94c0), 1, 0.5);  // moonlight on the roof's edge
+    brilho(cr, 130, 170, 80, hex(0xf8b050), 0.45);
     cairo_new_path(cr);
     cairo_rectangle(cr, 110, 150, 40, 40);
-    chapado(cr, hex(0xf8c860), 1);
-    brilho(cr, 130, 170, 80, hex(0xf8b050), 0.45);
+    bojo(cr, hex(0xf8c860), 0.6, 0.3);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 130, 150);
+    cairo_line_to(cr, 130, 190);
+    cairo_move_to(cr, 110, 170);
+    cairo_line_to(cr, 150, 170);
+    traco(cr, hex(0x3a2010), 2.5);
     poligono(cr, {0, 250, W, 250, W, H, 0, H});
-    pinta(cr, hex(0x3a2a1a), 0);
+    volume(cr, hex(0x3a2a1a), 0.2, 0.4, 1.57);
     silhueta(cr, VORLANDO, 230, 262, 96, SOMBRA, -1);
     violao(cr, 236, 210, 60, -0.4);
     silhueta(cr, FIDELINA, 300, 262, 72, SOMBRA, -1);
@@ -147,7 +194,13 @@ static void paz(cairo_t* cr) {  // 6: the last portal crumbles; the valley bloom
     // broken stone arch, sparkles where the vortex was
     for (double s : {-1.0, 1.0}) {
         poligono(cr, {260 + s * 40 - 10, 230, 260 + s * 40 + 10, 230, 260 + s * 40 + 8, 150.0 + (s > 0 ? 30 : 0), 260 + s * 40 - 8, 160});
-        pinta(cr, hex(0x7a7488), 1.3);
+        sombra(cr, 8, 3, 3, 0.4);
+        cairo_path_t* p = cairo_copy_path(cr);
+        volume(cr, hex(0x8a8498), 0.35, 0.5, 0);
+        cairo_append_path(cr, p);
+        aro(cr, hex(0xfff8e0), 1.5, 0.6);
+        cairo_new_path(cr);
+        cairo_path_destroy(p);
     }
     Rng rng(66);
     for (int i = 0; i < 30; i++) brilho(cr, 260 + rng.range(-30, 30), rng.range(120, 220), rng.range(2, 4), hex(0xd0a0ff), 0.9);
@@ -162,11 +215,8 @@ static void paz(cairo_t* cr) {  // 6: the last portal crumbles; the valley bloom
 static void fim(cairo_t* cr) {  // 7: dawn, the hero walks on, the guitar on his back
     ceu(cr, W, H, hex(0x3a5aa0), hex(0xf8c070), 200);
     astro(cr, 300, 200, 50, hex(0xf8d890), 0.5);
-    for (int i = 0; i < 5; i++) {
-        elipse(cr, 50 + i * 80, 60 + (i % 2) * 30, 50, 10);
-        cor(cr, hex(0xf0c8b0), 0.6);
-        cairo_fill(cr);
-    }
+    Rng nuvens(71);
+    for (int i = 0; i < 5; i++) nuvem(cr, nuvens, 50 + i * 80, 64 + (i % 2) * 30, 100, 18, hex(0xfff0e0), hex(0xb890a8), 0.7, 1);
     colinas(cr, W, H, 210, 15, 1.8, hex(0x6a5a7a), hex(0x8a6a7a));
     colinas(cr, W, H, 250, 18, 3.1, hex(0x2a3a2a), hex(0x4a5a3a));
     violao(cr, 228, 205, 55, 1.0);
@@ -183,6 +233,8 @@ std::vector<Picture> gerafinal() {
         pinta(c.cr);
         Rng rng(v.size() + 90);
         pinceladas(c.cr, rng, 0, 0, W, H, hex(0x5a4a4a), 160, 0.06);
+        vinheta(c.cr, W, H, 0.3);
+        grao(c.cr, v.size() + 90, 0.06);
         moldurapintura(c.cr, W, H);
         v.push_back(opaca(c));
     }
