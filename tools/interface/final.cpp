@@ -125,7 +125,15 @@ static void festa(cairo_t* cr) {  // 4: the village celebrates around the bonfir
         cairo_curve_to(cr, 190 - 20 * s, 230, 205, 210 - 10 * s, 200, 190 + k * 14);
         cairo_curve_to(cr, 215, 215, 205 + 30 * s, 235, 200 + 24 * s, 255);
         cairo_close_path(cr);
-        chapado(cr, t, 0);
+        // each tongue of flame brightest low in its core, reddening toward its tips
+        cairo_pattern_t* f = cairo_pattern_create_radial(200, 250, 2, 200, 238, 40 * s + 10);
+        Tom nucleo = claro(t, 0.6);
+        cairo_pattern_add_color_stop_rgba(f, 0, nucleo.r, nucleo.g, nucleo.b, 1);
+        cairo_pattern_add_color_stop_rgba(f, 0.6, t.r, t.g, t.b, 0.95);
+        cairo_pattern_add_color_stop_rgba(f, 1, t.r * 0.8, t.g * 0.5, t.b * 0.4, 0.85);
+        cairo_set_source(cr, f);
+        cairo_fill(cr);
+        cairo_pattern_destroy(f);
     }
     // dancing silhouettes
     silhueta(cr, DURBICO, 110, 270, 58, SOMBRA, 1);

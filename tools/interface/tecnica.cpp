@@ -418,7 +418,7 @@ void pincelada(cairo_t* cr, const std::vector<Ponto>& pontos, Tom tinta, Rng& rn
         elipse(k, 0, 0, linha[0].larg * 0.72, linha[0].larg * 0.48);
         cairo_restore(k);
         cairo_fill(k);
-        if (ate == n) {
+        if (ate == n && poca) {
             cairo_save(k);
             cairo_translate(k, linha[n].x + linha[n].larg * 0.08, linha[n].y + linha[n].larg * 0.1);
             cairo_rotate(k, M_PI / 4);
@@ -435,6 +435,18 @@ void pincelada(cairo_t* cr, const std::vector<Ponto>& pontos, Tom tinta, Rng& rn
     cor(cr, tinta);
     corpo(cr, corte);
     // ink pools where the brush rested: deeper and bluer at the press and the stop
+    if (!poca) {
+        // bark, not ink: the side toward the light lit along the whole limb
+        cairo_new_path(cr);
+        for (int i = 0; i <= corte; i++) {
+            double nx, ny;
+            normal(i, nx, ny);
+            double lado = nx * -0.6 + ny * -0.8 > 0 ? 1 : -1;
+            cairo_line_to(cr, linha[i].x + lado * nx * linha[i].larg * 0.28, linha[i].y + lado * ny * linha[i].larg * 0.28);
+        }
+        traco(cr, claro(tinta, 0.4), std::max(0.8, linha[0].larg * 0.18), 0.55);
+        cairo_new_path(cr);
+    }
     if (poca) {
         Tom funda = mistura(tinta, Tom{0.0, 0.0, 0.04}, 0.7);
         brilho(cr, linha[0].x, linha[0].y, linha[0].larg * 0.6, funda, 0.7);
