@@ -214,8 +214,15 @@ static void paz(cairo_t* cr) {  // 6: the last portal crumbles; the valley bloom
     for (int i = 0; i < 30; i++) brilho(cr, 260 + rng.range(-30, 30), rng.range(120, 220), rng.range(2, 4), hex(0xd0a0ff), 0.9);
     for (int i = 0; i < 60; i++) {
         double x = rng.range(0, W), y = rng.range(230, 300);
-        elipse(cr, x, y, 2.2, 2.2);
-        chapado(cr, rng.uniform() < 0.5 ? hex(0xf0d040) : hex(0xf080a0), 0);
+        double t = (y - 230) / 70;  // nearer flowers are bigger, with blades of grass about them
+        for (int b = 0; b < 3; b++) {
+            cairo_new_path(cr);
+            cairo_move_to(cr, x + b * 2 - 2, y + 3 + t * 3);
+            cairo_line_to(cr, x + b * 3 - 3 + rng.range(-1, 1), y - 2 - t * 4);
+            traco(cr, b ? hex(0x3a6a20) : hex(0x8ac050), 0.8, 0.8);
+        }
+        elipse(cr, x, y, 1.5 + t * 1.5, 1.3 + t * 1.2);
+        bojo(cr, rng.uniform() < 0.5 ? hex(0xf0d040) : hex(0xf080a0), 0.6, 0.35);
     }
     for (int k = 0; k < 4; k++) arvoreredonda(cr, 20 + k * 40, 240 + k * 3, 70, hex(0x5a3a1a), hex(0x3a7a2a));
 }

@@ -14,10 +14,10 @@ void madeira(cairo_t* cr, Rng& rng, double x, double y, double w, double h, Tom 
     volume(cr, c, 0.2, 0.35, deitada ? 1.3 : 0.3);
     double comp = deitada ? w : h, larg = deitada ? h : w;
     for (int i = 0; i < int(larg * 1.2); i++) {
-        double v = rng.uniform() * larg, fase = rng.range(0, 6), amp = rng.range(0.5, 2.5);
+        double v = rng.uniform() * larg, fase = rng.range(0, 6), amp = rng.range(0.3, 1.4), onda = rng.range(70, 150);
         cairo_new_path(cr);
         for (double u = -4; u <= comp + 4; u += 6) {
-            double o = v + amp * std::sin(u / rng.range(30, 60) + fase);
+            double o = v + amp * std::sin(u / onda + fase) + 0.4 * amp * std::sin(u / (onda * 0.37) + fase * 2);
             if (deitada) cairo_line_to(cr, x + u, y + o);
             else cairo_line_to(cr, x + o, y + u);
         }
@@ -128,12 +128,29 @@ static void cedula(cairo_t* cr, Rng& rng) {
         cairo_line_to(cr, 80, y + 2);
         traco(cr, hex(0x7a6a4a), 0.3, 0.4);
     }
-    elipse(cr, 50, -6, 11, 14);  // head and shoulders in deeper engraving
-    cor(cr, hex(0x5a4a30), 0.35);
-    cairo_fill(cr);
-    elipse(cr, 50, 26, 22, 14);
-    cor(cr, hex(0x5a4a30), 0.35);
-    cairo_fill(cr);
+    // head and shoulders in deeper engraving: cross-hatching, denser on the shaded right
+    elipse(cr, 50, -6, 11, 14);
+    cairo_new_sub_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 50, 26);
+    cairo_scale(cr, 22, 14);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    cairo_save(cr);
+    cairo_clip(cr);
+    for (double d = -60; d < 60; d += 1.8) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, 50 + d, -40);
+        cairo_line_to(cr, 50 + d + 50, 40);
+        traco(cr, hex(0x4a3a22), 0.45, d > 0 ? 0.7 : 0.4);
+        if (d > -6) {
+            cairo_new_path(cr);
+            cairo_move_to(cr, 50 + d, 40);
+            cairo_line_to(cr, 50 + d + 50, -40);
+            traco(cr, hex(0x4a3a22), 0.4, 0.5);
+        }
+    }
+    cairo_restore(cr);
     cairo_restore(cr);
     elipse(cr, 50, 0, 30, 36);
     traco(cr, hex(0x6a5a3a), 0.8, 0.8);

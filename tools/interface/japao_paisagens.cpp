@@ -33,8 +33,14 @@ void longevidade(cairo_t* cr) {  // page 5: an old couple under the cherry tree
         traco(cr, hex(0xa07050), 1.4, 0.6);
     }
     // the blossoms: clumps, pale where the evening light falls, deeper pink in the shade
-    const double nuvens[][4] = {{150, 104, 70, 34}, {100, 96, 40, 24}, {210, 112, 44, 24}, {176, 84, 44, 24}, {124, 78, 40, 20}};
-    for (const auto& n : nuvens) folhagem(cr, rng, n[0], n[1], n[2], n[3], hex(0xe898b0), int(n[2] * 2.6), 1.3);
+    const double nuvens[][4] = {{92, 104, 30, 18}, {128, 84, 34, 20}, {168, 100, 38, 22}, {206, 116, 30, 16},
+                                {150, 66, 30, 16}, {112, 124, 24, 12}, {236, 122, 16, 9}, {80, 92, 18, 10}};
+    for (const auto& n : nuvens) {  // each clump with the shade it throws on the one below
+        elipse(cr, n[0] + 4, n[1] + n[3] * 0.6, n[2] * 0.8, n[3] * 0.35);
+        cor(cr, hex(0x8a4060), 0.2);
+        cairo_fill(cr);
+        folhagem(cr, rng, n[0], n[1], n[2], n[3], hex(0xe898b0), int(n[2] * 3.2), 1.2);
+    }
     for (int i = 0; i < 50; i++) {
         double a = rng.range(0, 2 * M_PI), r = rng.range(0, 60);
         brilho(cr, 150 + std::cos(a) * r * 1.3, 96 + std::sin(a) * r * 0.5, rng.range(3, 6), hex(0xfff0f4), 0.5);
@@ -113,7 +119,6 @@ void cidade(cairo_t* cr) {  // page 6: Tokyo by night
     Rng rng(77);
     estrelas(cr, rng, W, 110, 50);
     sol(cr, 80, 60, 12, hex(0xf4ecd0), 0.3);
-    nuvem(cr, rng, 120, 120, 160, 14, hex(0x6a5a8a), hex(0x2a2048), 0.6, 0);
     // the far city pale in its own haze, then the tower, then the near blocks
     for (int i = 0; i < 30; i++) predio(cr, rng, i * 15 + rng.range(-4, 4), rng.range(12, 20), rng.range(60, 150), 0);
     nevoa(cr, W, 150, 300, 330, hex(0xc07080), 0.45);

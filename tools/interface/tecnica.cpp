@@ -412,13 +412,14 @@ void pincelada(cairo_t* cr, const std::vector<Ponto>& pontos, Tom tinta, Rng& rn
         cairo_close_path(k);
         cairo_fill(k);
         // the brush touches down slanting to the lower right and, where it stops, presses once more
+        if (!poca) return;
         cairo_save(k);
         cairo_translate(k, linha[0].x - linha[0].larg * 0.12, linha[0].y - linha[0].larg * 0.12);
         cairo_rotate(k, M_PI / 4);
         elipse(k, 0, 0, linha[0].larg * 0.72, linha[0].larg * 0.48);
         cairo_restore(k);
         cairo_fill(k);
-        if (ate == n && poca) {
+        if (ate == n) {
             cairo_save(k);
             cairo_translate(k, linha[n].x + linha[n].larg * 0.08, linha[n].y + linha[n].larg * 0.1);
             cairo_rotate(k, M_PI / 4);
