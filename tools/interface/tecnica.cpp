@@ -212,26 +212,35 @@ void nuvem(cairo_t* cr, Rng& rng, double cx, double cy, double larg, double alt,
         double r = alt * (0.12 + 0.42 * e * e) * rng.range(0.6, 1.25);
         bolas.push_back({cx + (u - 0.5) * larg, cy - alt * 0.55 * e * rng.range(0.1, 1.0) + r * 0.3, r});
     }
-    std::sort(bolas.begin(), bolas.end(), [](const Bola& a, const Bola& b) { return a.y > b.y; });
-    camada(cr, 1.8, alfa, [&](cairo_t* k) {
+    std::sort(bolas.begin(), bolas.end(), [](const Bola& a, const Bola& b) { return a.y < b.y; });
+    camada(cr, 1.3, alfa, [&](cairo_t* k) {
         cairo_save(k);
         cairo_new_path(k);
         cairo_rectangle(k, cx - larg, cy - alt * 2, larg * 2, alt * 2.3);
         cairo_clip(k);
-        for (const Bola& b : bolas) {  // the shaded body first, then the lit puffs over it
-            elipse(k, b.x, b.y + b.r * 0.15, b.r, b.r);
+        // the whole mass in shade, then, inside it only, the light from above and on each puff
+        for (const Bola& b : bolas) {
+            elipse(k, b.x, b.y, b.r, b.r * 0.9);
             cor(k, somb);
             cairo_fill(k);
         }
+        cairo_set_operator(k, CAIRO_OPERATOR_ATOP);
+        cairo_pattern_t* v = cairo_pattern_create_linear(0, cy - alt, 0, cy + alt * 0.3);
+        Tom m = mistura(luz, somb, 0.5);
+        cairo_pattern_add_color_stop_rgb(v, 0, luz.r, luz.g, luz.b);
+        cairo_pattern_add_color_stop_rgb(v, 0.55, m.r, m.g, m.b);
+        cairo_pattern_add_color_stop_rgb(v, 1, somb.r, somb.g, somb.b);
+        cairo_set_source(k, v);
+        cairo_paint(k);
+        cairo_pattern_destroy(v);
         for (const Bola& b : bolas) {
-            double lx = b.x + lado * b.r * 0.35, ly = b.y - b.r * (lado == 0 ? 0.45 : 0.3);
+            double lx = b.x + lado * b.r * 0.35, ly = b.y - b.r * (lado == 0 ? 0.5 : 0.35);
             cairo_pattern_t* g = cairo_pattern_create_radial(lx, ly, 0, b.x, b.y, b.r);
-            Tom m = mistura(luz, somb, 0.45);
-            cairo_pattern_add_color_stop_rgba(g, 0, luz.r, luz.g, luz.b, 1);
-            cairo_pattern_add_color_stop_rgba(g, 0.7, m.r, m.g, m.b, 0.9);
-            cairo_pattern_add_color_stop_rgba(g, 1, somb.r, somb.g, somb.b, 0);
+            cairo_pattern_add_color_stop_rgba(g, 0, luz.r, luz.g, luz.b, 0.75);
+            cairo_pattern_add_color_stop_rgba(g, 0.8, luz.r, luz.g, luz.b, 0.1);
+            cairo_pattern_add_color_stop_rgba(g, 1, somb.r, somb.g, somb.b, 0.25);
             cairo_set_source(k, g);
-            elipse(k, b.x, b.y - b.r * 0.1, b.r * 0.92, b.r * 0.9);
+            elipse(k, b.x, b.y, b.r, b.r * 0.9);
             cairo_fill(k);
             cairo_pattern_destroy(g);
         }
