@@ -15,7 +15,7 @@ static Picture fundoabertura() {  // 0: night over the kingdom, 800 x 600
     ceu(cr, 800, 600, hex(0x0c0a24), hex(0x8a3a3a), 420);
     Rng rng(101);
     estrelas(cr, rng, 800, 330, 160);
-    astro(cr, 610, 120, 38, hex(0xf4e8c0), 0.35);
+    lua(cr, 610, 120, 38, hex(0xf4e8c0), 0.35);
     Rng nuvens(102);
     for (int i = 0; i < 5; i++)
         nuvem(cr, nuvens, 80 + i * 160, 250 + (i % 2) * 40, 200, 26, hex(0xb06a70), hex(0x2a1a3a), 0.55, 0);

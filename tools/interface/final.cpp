@@ -147,7 +147,7 @@ static void serenata(cairo_t* cr) {  // 5: under the stars, Seu Vorlando plays f
     ceu(cr, W, H, hex(0x06081c), hex(0x1a2a4a), 240);
     Rng rng(51);
     estrelas(cr, rng, W, 220, 120);
-    astro(cr, 320, 60, 22, hex(0xf4ecc8), 0.3);
+    lua(cr, 320, 60, 22, hex(0xf4ecc8), 0.3);
     colinas(cr, W, H, 230, 10, 1.2, hex(0x1a2418), hex(0x2a3428));
     // the porch of home, lamp light
     poligono(cr, {20, 250, 180, 250, 180, 120, 20, 120});

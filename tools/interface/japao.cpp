@@ -151,7 +151,7 @@ static void katana(cairo_t* cr, double x0, double y0, double x1, double y1, bool
 
 void samurai(cairo_t* cr) {  // page 10: a samurai under the moon among bamboo
     ceu(cr, W, H, hex(0x0e1430), hex(0x4a3a6a), 260);
-    sol(cr, 260, 110, 56, hex(0xf4e4c0), 0.3);
+    lua(cr, 260, 110, 56, hex(0xf4e4c0), 0.3);
     // two rows of bamboo: the far one pale in the moonlit haze, the near one dark and lit at the edge
     for (int fila = 0; fila < 2; fila++)
         for (int k = 0; k < 9; k++) {

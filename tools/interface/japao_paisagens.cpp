@@ -118,7 +118,7 @@ void cidade(cairo_t* cr) {  // page 6: Tokyo by night
     cairo_pattern_destroy(g);
     Rng rng(77);
     estrelas(cr, rng, W, 110, 50);
-    sol(cr, 80, 60, 12, hex(0xf4ecd0), 0.3);
+    lua(cr, 80, 60, 12, hex(0xf4ecd0), 0.3);
     // the far city pale in its own haze, then the tower, then the near blocks
     for (int i = 0; i < 30; i++) predio(cr, rng, i * 15 + rng.range(-4, 4), rng.range(12, 20), rng.range(60, 150), 0);
     nevoa(cr, W, 150, 300, 330, hex(0xc07080), 0.45);

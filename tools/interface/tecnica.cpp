@@ -199,6 +199,23 @@ void sol(cairo_t* cr, double x, double y, double r, Tom c, double halo) {
     cairo_pattern_destroy(g);
 }
 
+void lua(cairo_t* cr, double x, double y, double r, Tom c, double halo) {
+    sol(cr, x, y, r, c, halo);
+    // the seas of the moon: soft grey-blue patches, and a shaded limb away from the light
+    cairo_save(cr);
+    elipse(cr, x, y, r, r);
+    cairo_clip(cr);
+    const double mares[][3] = {{-0.3, -0.25, 0.32}, {0.2, -0.35, 0.22}, {0.25, 0.1, 0.3}, {-0.15, 0.35, 0.2}, {-0.45, 0.15, 0.14}};
+    for (const auto& m : mares) brilho(cr, x + m[0] * r, y + m[1] * r, m[2] * r, escuro(mistura(c, hex(0x8890a8), 0.6), 0.1), 0.45);
+    cairo_pattern_t* g = cairo_pattern_create_radial(x - r * 0.3, y - r * 0.3, r * 0.6, x - r * 0.2, y - r * 0.2, r * 1.3);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0.2, 0.2, 0.3, 0);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0.2, 0.2, 0.3, 0.45);
+    cairo_set_source(cr, g);
+    cairo_paint(cr);
+    cairo_pattern_destroy(g);
+    cairo_restore(cr);
+}
+
 void nuvem(cairo_t* cr, Rng& rng, double cx, double cy, double larg, double alt, Tom luz, Tom somb, double alfa,
            double lado) {
     struct Bola {

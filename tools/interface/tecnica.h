@@ -35,6 +35,8 @@ void vinheta(cairo_t* cr, double w, double h, double alfa);
 void nevoa(cairo_t* cr, double w, double y0, double y1, double y2, Tom c, double alfa);
 // A glowing sun or moon: a bright core, a lit disc and two halos.
 void sol(cairo_t* cr, double x, double y, double r, Tom c, double halo);
+// The moon: the glowing disc with its grey seas and a shaded limb.
+void lua(cairo_t* cr, double x, double y, double r, Tom c, double halo);
 // A heap cloud: many lit puffs, bright on the side of the light (`lado` -1 left, +1 right, 0 above),
 // darker underneath, softened.
 void nuvem(cairo_t* cr, Rng& rng, double cx, double cy, double larg, double alt, Tom luz, Tom sombra, double alfa,
