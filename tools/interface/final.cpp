@@ -13,6 +13,18 @@ static void duelo(cairo_t* cr) {  // 1: the duel is won; Dona Quiteva's hall lie
     ceu(cr, W, H, hex(0x2a1020), hex(0xe08040), 200);
     // broken columns and a shattered window of light
     brilho(cr, 200, 90, 110, hex(0xffd890), 0.6);
+    camada(cr, 4, 0.35, [](cairo_t* k) {  // shafts of light through the broken roof, onto the floor
+        for (int r = 0; r < 5; r++) {
+            double x = 150 + r * 26;
+            poligono(k, {x, 0, x + 12, 0, x + 40 + r * 8, 250, x - 10 + r * 8, 250});
+            cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 250);
+            cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.9, 0.7, 0.9);
+            cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.8, 0.5, 0.1);
+            cairo_set_source(k, g);
+            cairo_fill(k);
+            cairo_pattern_destroy(g);
+        }
+    });
     for (int k = 0; k < 4; k++) {
         double x = 40 + k * 107, h = k % 2 ? 150 : 210;
         poligono(cr, {x - 14, 240, x + 14, 240, x + 14, 240 - h, x + 4, 240 - h - 10, x - 14, 240 - h + 6});
@@ -59,6 +71,7 @@ static void duelo(cairo_t* cr) {  // 1: the duel is won; Dona Quiteva's hall lie
     elipse(cr, 300, 276, 2.5, 2.5);
     pinta(cr, hex(0xd01830), 0.6);
     silhueta(cr, VORLANDO, 160, 250, 120, SOMBRA, 1);
+    for (int i = 0; i < 40; i++) brilho(cr, rng.range(150, 300), rng.range(30, 240), rng.range(1, 2.2), hex(0xfff0c8), 0.7);  // dust in the light
     pinceladas(cr, rng, 0, 0, W, H, hex(0x6a3a3a), 200, 0.07);
 }
 
