@@ -93,12 +93,27 @@ static void violaorecuperado(cairo_t* cr) {  // 2: the sacred guitar, back in th
 static void regresso(cairo_t* cr) {  // 3: the four companions walk home at sunset
     ceu(cr, W, H, hex(0x6a4a8a), hex(0xf8a050), 190);
     astro(cr, 290, 190, 40, hex(0xf8d080), 0.5);
+    Rng nuvens(33);
+    nuvem(cr, nuvens, 120, 80, 150, 22, hex(0xffc8a0), hex(0x7a5a8a), 0.75, 1);
+    nuvem(cr, nuvens, 330, 60, 110, 16, hex(0xffd0a8), hex(0x8a6a90), 0.7, 0);
     colinas(cr, W, H, 195, 18, 0.4, hex(0x7a4a5a), hex(0x9a5a5a));
     for (int k = 0; k < 5; k++) casinha(cr, 290 + k * 22, 196 - (k % 2) * 4, 18, hex(0x5a3a3a), hex(0x3a2020), true);
     colinas(cr, W, H, 235, 14, 2.4, hex(0x3a4a2a), hex(0x5a6a3a));
     // the road into the distance
     poligono(cr, {120, H, 280, H, 300, 200, 286, 200});
     volume(cr, hex(0xb08a5a), 0.3, 0.4, -1.2);
+    Rng estrada(34);
+    for (double s : {-1.0, 1.0}) {  // the cart ruts, narrowing into the distance
+        cairo_new_path(cr);
+        cairo_move_to(cr, 200 + s * 40, H);
+        cairo_line_to(cr, 293 + s * 2, 202);
+        traco(cr, hex(0x7a5a38), 2.5, 0.45);
+    }
+    for (int i = 0; i < 40; i++) {  // pebbles, lit on top
+        double t = estrada.uniform(), y = 200 + t * t * (H - 200), x = 293 + (200 - 293) * t * t + estrada.range(-70, 70) * t * t;
+        elipse(cr, x, y, 0.6 + t * 1.6, 0.4 + t);
+        bojo(cr, hex(0xa08a70), 0.5, 0.4);
+    }
     silhueta(cr, FIDELINA, 100, 262, 80, SOMBRA, 1);
     violao(cr, 162, 214, 50, 1.2);  // slung on his back: the neck shows over his shoulder
     silhueta(cr, VORLANDO, 150, 270, 100, SOMBRA, 1);
@@ -210,7 +225,11 @@ static void serenata(cairo_t* cr) {  // 5: under the stars, Seu Vorlando plays f
 static void paz(cairo_t* cr) {  // 6: the last portal crumbles; the valley blooms again
     ceu(cr, W, H, hex(0x5aa0e0), hex(0xe8f0c8), 200);
     astro(cr, 80, 60, 22, hex(0xf8f0b0), 0.4);
+    Rng nuvens(61);
+    nuvem(cr, nuvens, 250, 70, 140, 28, hex(0xffffff), hex(0x98a8c8), 0.85);
+    nuvem(cr, nuvens, 360, 110, 90, 18, hex(0xffffff), hex(0xa0b0cc), 0.75);
     colinas(cr, W, H, 170, 20, 0.8, hex(0x6a9a8a), hex(0x8ab0a0));
+    nevoa(cr, W, 150, 190, 215, hex(0xe8f0e0), 0.45);
     colinas(cr, W, H, 215, 18, 2.2, hex(0x5a9a3a), hex(0x7ab04a));
     // broken stone arch, sparkles where the vortex was
     for (double s : {-1.0, 1.0}) {
