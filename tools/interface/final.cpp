@@ -77,12 +77,18 @@ static void duelo(cairo_t* cr) {  // 1: the duel is won; Dona Quiteva's hall lie
 
 static void violaorecuperado(cairo_t* cr) {  // 2: the sacred guitar, back in the hero's hands
     ceu(cr, W, H, hex(0x1a1030), hex(0x3a2050), 300);
-    for (int k = 0; k < 12; k++) {
-        double a = k * M_PI / 6;
-        poligono(cr, {200, 150, 200 + std::cos(a) * 260, 150 + std::sin(a) * 260, 200 + std::cos(a + 0.15) * 260, 150 + std::sin(a + 0.15) * 260});
-        cor(cr, hex(0xffe0a0), 0.18);
-        cairo_fill(cr);
-    }
+    camada(cr, 3, 1, [](cairo_t* k) {  // soft rays of light, fading as they spread
+        for (int r = 0; r < 12; r++) {
+            double a = r * M_PI / 6;
+            poligono(k, {200, 150, 200 + std::cos(a) * 260, 150 + std::sin(a) * 260, 200 + std::cos(a + 0.15) * 260, 150 + std::sin(a + 0.15) * 260});
+            cairo_pattern_t* g = cairo_pattern_create_radial(200, 150, 10, 200, 150, 260);
+            cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.9, 0.65, 0.4);
+            cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.85, 0.6, 0.02);
+            cairo_set_source(k, g);
+            cairo_fill(k);
+            cairo_pattern_destroy(g);
+        }
+    });
     brilho(cr, 200, 150, 120, hex(0xffd070), 0.7);
     violao(cr, 200, 160, 280, -0.5);
     Rng rng(12);
