@@ -4,6 +4,7 @@
 
 #include "interface/cenas.h"
 #include "interface/interface.h"
+#include "interface/tecnica.h"
 
 // Pictures of the ten trivia pages about Japan (japao.cpp).
 std::vector<Picture> gerajapao();
@@ -14,13 +15,18 @@ static Picture fundoabertura() {  // 0: night over the kingdom, 800 x 600
     ceu(cr, 800, 600, hex(0x0c0a24), hex(0x8a3a3a), 420);
     Rng rng(101);
     estrelas(cr, rng, 800, 330, 160);
-    astro(cr, 610, 120, 38, hex(0xf4e8c0), 0.35);
+    lua(cr, 610, 120, 38, hex(0xf4e8c0), 0.35);
+    Rng nuvens(102);
+    for (int i = 0; i < 5; i++)
+        nuvem(cr, nuvens, 80 + i * 160, 250 + (i % 2) * 40, 200, 26, hex(0xb06a70), hex(0x2a1a3a), 0.55, 0);
     colinas(cr, 800, 600, 400, 60, 0.5, hex(0x3a2a4a), hex(0x5a3a5a));
+    nevoa(cr, 800, 330, 420, 470, hex(0x8a4a5a), 0.35);
     castelo(cr, 726, 408, 70, hex(0x1e1428), true);  // far off to the right, clear of the framed painting
     colinas(cr, 800, 600, 470, 40, 2.1, hex(0x1e2a2a), hex(0x2e3a3a));
     for (int i = 0; i < 40; i++) pinheiro(cr, i * 21 + rng.range(-6, 6), 520 + rng.range(-10, 20), rng.range(40, 70), hex(0x142020));
     colinas(cr, 800, 600, 560, 20, 4.0, hex(0x0e1414), hex(0x1a2020));
     pinceladas(cr, rng, 0, 0, 800, 600, hex(0x3a2a4a), 900, 0.08);
+    grao(cr, 101, 0.06);
     return opaca(c);
 }
 
@@ -34,13 +40,13 @@ static Picture pinturaabertura(int raio) {
     ceu(cr, W, H, mistura(hex(0x1a1438), hex(0x8a80c0), clarao), mistura(hex(0xc05a3a), hex(0xf0d0a0), clarao), 250);
     Rng rng(7);
     if (raio == 0) estrelas(cr, rng, W, 150, 50);
-    // clouds
-    for (int i = 0; i < 7; i++) {
-        elipse(cr, 40 + i * 75, 60 + (i % 3) * 18, 60, 16);
-        cor(cr, mistura(hex(0x3a2a4a), hex(0xb0a8d0), clarao), 0.7);
-        cairo_fill(cr);
-    }
+    // storm clouds, lit from below by the dusk and from within by the lightning
+    Rng nuvens(19);
+    for (int i = 0; i < 7; i++)
+        nuvem(cr, nuvens, 40 + i * 75, 66 + (i % 3) * 18, 120, 28, mistura(hex(0x9a5a6a), hex(0xe8e4ff), clarao),
+              mistura(hex(0x24182e), hex(0x7a70a8), clarao), 0.8, 0);
     colinas(cr, W, H, 240, 30, 1.0, hex(0x3a2436), hex(0x6a3a4a));
+    nevoa(cr, W, 180, 236, 260, mistura(hex(0xa04a44), hex(0xe0d8f8), clarao), 0.4);
     castelo(cr, 360, 232, 110, hex(0x1a1020), raio == 0);
     // the guitar's glow at the top of the keep
     brilho(cr, 360, 110, 30 + raio * 6, hex(0xffe080), 0.7);
@@ -57,8 +63,15 @@ static Picture pinturaabertura(int raio) {
             x += r2.range(-8, 8) + (360 - x) * 0.12;
             cairo_line_to(cr, x, y);
         }
-        traco(cr, hex(0xa0b0ff), raio == 2 ? 10 : 7, 0.5);
-        traco(cr, hex(0xfaf8f0), 2.5);
+        cairo_path_t* p = cairo_copy_path(cr);
+        camada(cr, 6, 0.9, [&](cairo_t* k) {
+            cairo_append_path(k, p);
+            traco(k, hex(0xa0b0ff), raio == 2 ? 14 : 10);
+        });
+        cairo_append_path(cr, p);
+        cairo_path_destroy(p);
+        traco(cr, hex(0xc8d0ff), raio == 2 ? 5 : 4, 0.7);
+        traco(cr, hex(0xfaf8f0), 2);
         brilho(cr, x, y, 25, hex(0xe0e8ff), 0.7);
     }
     colinas(cr, W, H, 300, 25, 3.0, hex(0x1a1218), hex(0x2a1a22));
@@ -67,6 +80,7 @@ static Picture pinturaabertura(int raio) {
     silhueta(cr, DURBICO, 92, 300, 70, sombra, 1);
     silhueta(cr, VORLANDO, 150, 302, 135, sombra, 1);
     pinceladas(cr, rng, 0, 0, W, H, hex(0x4a3a5a), 250, 0.08);
+    grao(cr, 7, 0.06);
     moldurapintura(cr, W, H);
     return opaca(c);
 }
