@@ -396,25 +396,25 @@ void folhagem(cairo_t* cr, Rng& rng, double cx, double cy, double rx, double ry,
 }
 
 // A point of the smooth line through the stroke's points (Catmull-Rom), t in [0, n-1].
-static Ponto amostra(const std::vector<Ponto>& p, double t) {
+static PontoPincel amostra(const std::vector<PontoPincel>& p, double t) {
     int n = int(p.size());
     int i = std::clamp(int(std::floor(t)), 0, n - 2);
     double u = t - i;
-    const Ponto& p0 = p[std::max(i - 1, 0)];
-    const Ponto& p1 = p[i];
-    const Ponto& p2 = p[i + 1];
-    const Ponto& p3 = p[std::min(i + 2, n - 1)];
+    const PontoPincel& p0 = p[std::max(i - 1, 0)];
+    const PontoPincel& p1 = p[i];
+    const PontoPincel& p2 = p[i + 1];
+    const PontoPincel& p3 = p[std::min(i + 2, n - 1)];
     auto cr = [u](double a, double b, double c, double d) {
         return 0.5 * ((2 * b) + (-a + c) * u + (2 * a - 5 * b + 4 * c - d) * u * u + (-a + 3 * b - 3 * c + d) * u * u * u);
     };
     return {cr(p0.x, p1.x, p2.x, p3.x), cr(p0.y, p1.y, p2.y, p3.y), p1.larg + (p2.larg - p1.larg) * u};
 }
 
-void pincelada(cairo_t* cr, const std::vector<Ponto>& pontos, Tom tinta, Rng& rng, double seco, bool poca) {
+void pincelada(cairo_t* cr, const std::vector<PontoPincel>& pontos, Tom tinta, Rng& rng, double seco, bool poca) {
     if (pontos.size() < 2) return;
     const int porseg = 14;
     int n = int(pontos.size() - 1) * porseg;
-    std::vector<Ponto> linha;
+    std::vector<PontoPincel> linha;
     for (int i = 0; i <= n; i++) linha.push_back(amostra(pontos, double(i) / porseg));
     int corte = seco > 0 ? int(n * (1 - seco)) : n;
     auto normal = [&](int i, double& nx, double& ny) {

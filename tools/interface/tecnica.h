@@ -55,7 +55,7 @@ void folhagem(cairo_t* cr, Rng& rng, double cx, double cy, double rx, double ry,
 
 // A brush stroke along a smooth line through the points, each with its own width: ink pools where the
 // brush stops (unless `poca` is false: bark, not ink) and dries out in thin streaks at a fast tail.
-struct Ponto {
+struct PontoPincel {
     double x, y, larg;
 };
-void pincelada(cairo_t* cr, const std::vector<Ponto>& pontos, Tom tinta, Rng& rng, double seco = 0, bool poca = true);
+void pincelada(cairo_t* cr, const std::vector<PontoPincel>& pontos, Tom tinta, Rng& rng, double seco = 0, bool poca = true);
