@@ -2,7 +2,7 @@
 // the steps before it left; units created during the pass are updated in it when their slot comes.
 #include "sim/regras.h"
 #include "sim/sim.h"
-#include "world/caixasunidades.h"
+#include "world/posicoesunidades.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "media/media.h"
 #include "sim/regras.h"
 #include "sim/sim.h"
-#include "world/caixasunidades.h"
+#include "world/posicoesunidades.h"
 #include "world/efeitos.h"
 #include "world/gradeobjetos.h"
 #include "world/objetos.h"

@@ -4,7 +4,7 @@
 
 #include "sim/regras.h"
 #include "sim/sim.h"
-#include "world/caixasunidades.h"
+#include "world/posicoesunidades.h"
 
 namespace {
 

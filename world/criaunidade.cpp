@@ -5,7 +5,7 @@
 
 #include "sim/sim.h"
 #include "world/auxiliares.h"
-#include "world/caixasunidades.h"
+#include "world/posicoesunidades.h"
 #include "world/catalogo.h"
 #include "world/estado.h"
 #include "world/itens.h"

@@ -48,16 +48,19 @@ void curva(cairo_t* cr, std::initializer_list<double> xy) {
     for (size_t i = 2; i + 5 < xy.size() + 0; i += 6) cairo_curve_to(cr, p[i], p[i + 1], p[i + 2], p[i + 3], p[i + 4], p[i + 5]);
 }
 
+void paradasdeluz(cairo_pattern_t* g, Tom luz, double meio, Tom base, Tom sombra) {
+    cairo_pattern_add_color_stop_rgb(g, 0, luz.r, luz.g, luz.b);
+    cairo_pattern_add_color_stop_rgb(g, meio, base.r, base.g, base.b);
+    cairo_pattern_add_color_stop_rgb(g, 1, sombra.r, sombra.g, sombra.b);
+}
+
 void pinta(cairo_t* cr, Tom base, double contorno) {
     double x0, y0, x1, y1;
     cairo_fill_extents(cr, &x0, &y0, &x1, &y1);
     double w = std::max(x1 - x0, 1.0), h = std::max(y1 - y0, 1.0);
     cairo_pattern_t* g = cairo_pattern_create_radial(x0 + w * 0.35, y0 + h * 0.28, 0, x0 + w * 0.45, y0 + h * 0.45,
                                                      std::max(w, h) * 0.75);
-    Tom a = claro(base, 0.35), c = escuro(base, 0.45);
-    cairo_pattern_add_color_stop_rgb(g, 0, a.r, a.g, a.b);
-    cairo_pattern_add_color_stop_rgb(g, 0.55, base.r, base.g, base.b);
-    cairo_pattern_add_color_stop_rgb(g, 1, c.r, c.g, c.b);
+    paradasdeluz(g, claro(base, 0.35), 0.55, base, escuro(base, 0.45));
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);

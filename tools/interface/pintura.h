@@ -26,6 +26,8 @@ void curva(cairo_t* cr, std::initializer_list<double> xy);     // move, then cur
 
 // Fills the current path with soft shading (light from the upper left) and outlines it darker.
 void pinta(cairo_t* cr, Tom base, double contorno = 1.2);
+// The three stops of a lit volume: the light at 0, the base colour at `meio`, the shade at 1.
+void paradasdeluz(cairo_pattern_t* g, Tom luz, double meio, Tom base, Tom sombra);
 // Fills the current path flat and outlines it.
 void chapado(cairo_t* cr, Tom base, double contorno = 1.2);
 // Strokes the current path in a colour.

@@ -80,10 +80,7 @@ void volume(cairo_t* cr, Tom base, double luz, double escuridao, double angulo) 
     double cx = (x0 + x1) / 2, cy = (y0 + y1) / 2, dx = std::cos(angulo), dy = std::sin(angulo);
     double d = std::abs(dx) * (x1 - x0) / 2 + std::abs(dy) * (y1 - y0) / 2 + 0.5;
     cairo_pattern_t* g = cairo_pattern_create_linear(cx - dx * d, cy - dy * d, cx + dx * d, cy + dy * d);
-    Tom a = claro(base, luz), e = escuro(base, escuridao);
-    cairo_pattern_add_color_stop_rgb(g, 0, a.r, a.g, a.b);
-    cairo_pattern_add_color_stop_rgb(g, 0.45, base.r, base.g, base.b);
-    cairo_pattern_add_color_stop_rgb(g, 1, e.r, e.g, e.b);
+    paradasdeluz(g, claro(base, luz), 0.45, base, escuro(base, escuridao));
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
@@ -95,10 +92,7 @@ void bojo(cairo_t* cr, Tom base, double luz, double escuridao) {
     double w = std::max(x1 - x0, 1.0), h = std::max(y1 - y0, 1.0);
     cairo_pattern_t* g = cairo_pattern_create_radial(x0 + w * 0.32, y0 + h * 0.28, 0, x0 + w * 0.45, y0 + h * 0.45,
                                                      std::max(w, h) * 0.72);
-    Tom a = claro(base, luz), e = escuro(base, escuridao);
-    cairo_pattern_add_color_stop_rgb(g, 0, a.r, a.g, a.b);
-    cairo_pattern_add_color_stop_rgb(g, 0.5, base.r, base.g, base.b);
-    cairo_pattern_add_color_stop_rgb(g, 1, e.r, e.g, e.b);
+    paradasdeluz(g, claro(base, luz), 0.5, base, escuro(base, escuridao));
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
@@ -244,9 +238,7 @@ void nuvem(cairo_t* cr, Rng& rng, double cx, double cy, double larg, double alt,
         cairo_set_operator(k, CAIRO_OPERATOR_ATOP);
         cairo_pattern_t* v = cairo_pattern_create_linear(0, cy - alt, 0, cy + alt * 0.3);
         Tom m = mistura(luz, somb, 0.5);
-        cairo_pattern_add_color_stop_rgb(v, 0, luz.r, luz.g, luz.b);
-        cairo_pattern_add_color_stop_rgb(v, 0.55, m.r, m.g, m.b);
-        cairo_pattern_add_color_stop_rgb(v, 1, somb.r, somb.g, somb.b);
+        paradasdeluz(v, luz, 0.55, m, somb);
         cairo_set_source(k, v);
         cairo_paint(k);
         cairo_pattern_destroy(v);
@@ -287,9 +279,7 @@ void serra(cairo_t* cr, Rng& rng, double w, double h, double y, double amp, Tom 
     cairo_close_path(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y - amp, 0, h);
     Tom e = escuro(c, 0.3), m = mistura(c, borda, 0.5);
-    cairo_pattern_add_color_stop_rgb(g, 0, m.r, m.g, m.b);
-    cairo_pattern_add_color_stop_rgb(g, 0.3, c.r, c.g, c.b);
-    cairo_pattern_add_color_stop_rgb(g, 1, e.r, e.g, e.b);
+    paradasdeluz(g, m, 0.3, c, e);
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);

@@ -1,5 +1,5 @@
 // The units' positions beside their records, for the bump search of the units' pass.
-#include "world/caixasunidades.h"
+#include "world/posicoesunidades.h"
 
 #include <algorithm>
 
