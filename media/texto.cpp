@@ -187,17 +187,6 @@ std::u32string letras(const std::string& text) {
 typedef uint32_t Oito __attribute__((vector_size(32)));
 typedef uint8_t OitoBytes __attribute__((vector_size(8)));
 
-// One pixel (uint32_t) or eight (Oito): the same arithmetic either way. Always inlined, so no call passes
-// the wide vector (GCC would otherwise warn that it changes the calling convention, at the end of the file,
-// so the warning stays off from here on).
-#pragma GCC diagnostic ignored "-Wpsabi"
-template <class P>
-__attribute__((always_inline)) inline P misturapixel(P k, P d, uint32_t corrb, uint32_t corg) {
-    const P l = 255 - k;
-    const P rb = corrb * k + (d & 0xFF00FFu) * l, g = corg * k + ((d >> 8) & 255u) * l;
-    return (((rb + 0x10001u + ((rb >> 8) & 0xFF00FFu)) >> 8) & 0xFF00FFu) | (((g + 1u + (g >> 8)) >> 8) << 8);
-}
-
 __attribute__((target_clones("avx2", "default")))
 void misturaletra(const uint8_t* __restrict a, uint32_t* __restrict dst, int32_t n, uint32_t corrb, uint32_t corg) {
     int32_t i = 0;
@@ -210,11 +199,19 @@ void misturaletra(const uint8_t* __restrict a, uint32_t* __restrict dst, int32_t
         const Oito k = __builtin_convertvector(kb, Oito);
         Oito d;
         std::memcpy(&d, dst + i, 32);
-        const Oito r = k == 0 ? d : misturapixel(k, d, corrb, corg);
+        const Oito l = 255 - k;
+        const Oito rb = corrb * k + (d & 0xFF00FFu) * l, g = corg * k + ((d >> 8) & 255u) * l;
+        const Oito v = (((rb + 0x10001u + ((rb >> 8) & 0xFF00FFu)) >> 8) & 0xFF00FFu) | (((g + 1u + (g >> 8)) >> 8) << 8);
+        const Oito r = k == 0 ? d : v;
         std::memcpy(dst + i, &r, 32);
     }
-    for (; i < n; i++)
-        if (a[i]) dst[i] = misturapixel<uint32_t>(a[i], dst[i], corrb, corg);
+    for (; i < n; i++) {
+        const uint32_t k = a[i];
+        if (!k) continue;
+        const uint32_t l = 255 - k, d = dst[i];
+        const uint32_t rb = corrb * k + (d & 0xFF00FFu) * l, g = corg * k + ((d >> 8) & 255) * l;
+        dst[i] = (((rb + 0x10001u + ((rb >> 8) & 0xFF00FFu)) >> 8) & 0xFF00FFu) | (((g + 1 + (g >> 8)) >> 8) << 8);
+    }
 }
 
 void pintaglifo(const Glifo& g, int32_t px, int32_t baseline, Cor c) {
